@@ -1,0 +1,8 @@
+#include "drawing/bitmap.h"
+
+#include <algorithm>
+
+Bitmap::Bitmap(int width, int height)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), kWhite) {}

@@ -1,0 +1,544 @@
+#include "drawing/canvas.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "readouts/windows1252.h"
+
+namespace {
+
+// Line arithmetic multiplies two coordinate differences; 128 bits hold that for any tamed input.
+__extension__ typedef __int128 Wide;
+
+// Far beyond any image, yet sums and products of a few such values stay in range.
+constexpr std::int64_t kFarAway = std::int64_t{1} << 60;
+
+std::int64_t Tame(std::int64_t coordinate) {
+    return std::clamp(coordinate, -kFarAway, kFarAway);
+}
+
+// Inclusive; empty when first > last.
+template <typename Number>
+struct Range {
+    Number first;
+    Number last;
+
+    bool Empty() const { return first > last; }
+    Range Cut(Number low, Number high) const {
+        return {std::max(first, low), std::min(last, high)};
+    }
+};
+using Columns = Range<std::int64_t>;
+
+// Sets the columns of one row, cut to the row.
+void FillSpan(Color* row, int width, Columns columns, Color color) {
+    const Columns visible = columns.Cut(0, width - 1);
+    if (!visible.Empty()) {
+        std::fill_n(row + visible.first, visible.last - visible.first + 1, color);
+    }
+}
+
+// ---- Rectangles and rounded rectangles ----
+
+// A rectangle with its corners cut by the quarters of an ellipse, as one column span per row.
+class RoundedShape {
+public:
+    // left < right and top < bottom; the corner fits the rectangle.
+    RoundedShape(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                 std::int64_t cornerWidth, std::int64_t cornerHeight)
+        : left_(left),
+          top_(top),
+          right_(right),
+          bottom_(bottom),
+          cornerRows_(cornerHeight),
+          radiusX_(static_cast<long double>(cornerWidth) / 2),
+          radiusY_(static_cast<long double>(cornerHeight) / 2) {}
+
+    // Empty for rows outside the shape.
+    Columns RowSpan(std::int64_t row) const {
+        if (row < top_ || row >= bottom_) {
+            return {1, 0};
+        }
+        const std::int64_t inset = CornerInset(std::min(row - top_, bottom_ - 1 - row));
+        return {left_ + inset, right_ - 1 - inset};
+    }
+
+private:
+    // The least inset that puts the pixel centre inside the corner ellipse, k rows from the
+    // nearer horizontal edge.
+    std::int64_t CornerInset(std::int64_t k) const {
+        if (2 * k >= cornerRows_) {
+            return 0;
+        }
+        const long double dy = (static_cast<long double>(k) + 0.5L) - radiusY_;
+        const long double ratio = dy / radiusY_;
+        const long double halfWidth = radiusX_ * std::sqrt(1.0L - ratio * ratio);
+        const long double inset = std::ceil(radiusX_ - halfWidth - 0.5L);
+        return inset > 0 ? static_cast<std::int64_t>(inset) : 0;
+    }
+
+    std::int64_t left_;
+    std::int64_t top_;
+    std::int64_t right_;
+    std::int64_t bottom_;
+    std::int64_t cornerRows_;
+    long double radiusX_;
+    long double radiusY_;
+};
+
+// The columns of a row whose four neighbours all lie in the shape: the row's span less its ends,
+// cut to the spans above and below.
+Columns Inside(Columns above, Columns row, Columns below) {
+    if (above.Empty() || below.Empty()) {
+        return {1, 0};
+    }
+    return Columns{row.first + 1, row.last - 1}.Cut(std::max(above.first, below.first),
+                                                    std::min(above.last, below.last));
+}
+
+struct ShapePaint {
+    Color outline;
+    Color inside;
+    bool fillsInside;
+};
+
+// The outline is every pixel of the span outside `inside`.
+void PaintShapeRow(Color* row, int width, Columns span, Columns inside, ShapePaint paint) {
+    if (inside.Empty()) {
+        FillSpan(row, width, span, paint.outline);
+        return;
+    }
+    FillSpan(row, width, {span.first, inside.first - 1}, paint.outline);
+    if (paint.fillsInside) {
+        FillSpan(row, width, inside, paint.inside);
+    }
+    FillSpan(row, width, {inside.last + 1, span.last}, paint.outline);
+}
+
+// ---- Lines ----
+
+struct LinePen {
+    Color color;
+    bool dotted;
+};
+
+// The coordinates a line passes from start up to, not including, end, cut to [0, limit).
+Columns RunInside(std::int64_t start, std::int64_t end, std::int64_t limit) {
+    const Columns run = start < end ? Columns{start, end - 1} : Columns{end + 1, start};
+    return run.Cut(0, limit - 1);
+}
+
+// The first coordinate from `first` on that lies an even number of steps from the start.
+std::int64_t FirstDot(std::int64_t first, std::int64_t start) {
+    return first + ((first - start) & 1);
+}
+
+void DrawHorizontal(Bitmap& image, std::int64_t x0, std::int64_t x1, std::int64_t y, LinePen pen) {
+    if (y < 0 || y >= image.Height()) {
+        return;
+    }
+    const Columns columns = RunInside(x0, x1, image.Width());
+    if (columns.Empty()) {
+        return;
+    }
+    Color* row = image.Row(static_cast<int>(y));
+    if (!pen.dotted) {
+        FillSpan(row, image.Width(), columns, pen.color);
+        return;
+    }
+    for (std::int64_t x = FirstDot(columns.first, x0); x <= columns.last; x += 2) {
+        row[x] = pen.color;
+    }
+}
+
+void DrawVertical(Bitmap& image, std::int64_t x, std::int64_t y0, std::int64_t y1, LinePen pen) {
+    if (x < 0 || x >= image.Width()) {
+        return;
+    }
+    const Columns rows = RunInside(y0, y1, image.Height());
+    if (rows.Empty()) {
+        return;
+    }
+    const std::int64_t first = pen.dotted ? FirstDot(rows.first, y0) : rows.first;
+    const std::int64_t rowStep = pen.dotted ? 2 : 1;
+    Color* column = image.Row(0) + x;
+    for (std::int64_t y = first; y <= rows.last; y += rowStep) {
+        column[y * image.Width()] = pen.color;
+    }
+}
+
+Wide CeilDiv(Wide numerator, Wide denominator) {  // denominator > 0
+    return numerator / denominator + (numerator % denominator > 0 ? 1 : 0);
+}
+
+// One axis of a slanted line: where it starts, how far it goes, and the image's extent along it.
+struct Axis {
+    std::int64_t start;
+    Wide delta;
+    std::int64_t limit;
+    std::int64_t stride;  // between neighbouring pixels along the axis
+
+    int Direction() const { return delta > 0 ? 1 : -1; }
+    Wide Length() const { return delta > 0 ? delta : -delta; }
+    // The steps k with start + Direction() * k inside [0, limit).
+    Range<Wide> StepsInside() const {
+        return Direction() > 0 ? Range<Wide>{-Wide{start}, Wide{limit} - 1 - start}
+                               : Range<Wide>{Wide{start} - limit + 1, Wide{start}};
+    }
+};
+
+// Bresenham in closed form: with n steps along the major axis and m along the minor one, step k
+// is offset by floor((2km + n) / 2n) across. The visible steps follow from both axes' limits,
+// so the loop runs over visible pixels only, however long the line is.
+void DrawSlanted(Bitmap& image, Axis major, Axis minor, LinePen pen) {
+    const Wide n = major.Length();
+    const Wide m = minor.Length();
+    const Range<Wide> offsets = minor.StepsInside().Cut(0, m);
+    if (offsets.Empty()) {
+        return;
+    }
+    Range<Wide> steps = major.StepsInside().Cut(0, n - 1);
+    steps = steps.Cut(CeilDiv((2 * offsets.first - 1) * n, 2 * m),
+                      CeilDiv((2 * offsets.last + 1) * n, 2 * m) - 1);
+    if (steps.Empty()) {
+        return;
+    }
+    const Wide numerator = 2 * steps.first * m + n;
+    const Wide offset = numerator / (2 * n);
+    Wide error = numerator % (2 * n);
+    const Wide u = major.start + major.Direction() * steps.first;
+    const Wide v = minor.start + minor.Direction() * offset;
+    auto index = static_cast<std::int64_t>(u * major.stride + v * minor.stride);
+    const std::int64_t majorStep = major.Direction() * major.stride;
+    const std::int64_t minorStep = minor.Direction() * minor.stride;
+    Color* pixels = image.Row(0);
+    for (Wide k = steps.first; k <= steps.last; ++k) {
+        if (!pen.dotted || (k & 1) == 0) {
+            pixels[index] = pen.color;
+        }
+        index += majorStep;
+        error += 2 * m;
+        if (error >= 2 * n) {
+            error -= 2 * n;
+            index += minorStep;
+        }
+    }
+}
+
+// ---- Flood fill ----
+
+// One bit per pixel for what the fill has taken. The colour alone cannot tell: the region may
+// hold the fill colour before the fill reaches it, and the fill must pass through such pixels.
+// A row is cleared when the fill first comes near it, so a small fill costs little on a large
+// image.
+class VisitMask {
+public:
+    VisitMask(int width, int height)
+        : wordsPerRow_((static_cast<std::size_t>(width) + 63) / 64),
+          rowCleared_(static_cast<std::size_t>(height)),
+          words_(std::make_unique_for_overwrite<std::uint64_t[]>(
+              wordsPerRow_ * static_cast<std::size_t>(height))) {}
+
+    std::uint64_t* Row(int y) {
+        std::uint64_t* row = words_.get() + static_cast<std::size_t>(y) * wordsPerRow_;
+        if (!rowCleared_[static_cast<std::size_t>(y)]) {
+            std::fill_n(row, wordsPerRow_, 0);
+            rowCleared_[static_cast<std::size_t>(y)] = true;
+        }
+        return row;
+    }
+
+    static bool Test(const std::uint64_t* row, int x) {
+        const auto bit = static_cast<unsigned>(x);
+        return ((row[bit / 64] >> (bit % 64)) & 1u) != 0;
+    }
+
+    static void Mark(std::uint64_t* row, int first, int last) {
+        for (int x = first; x <= last;) {
+            const int bit = x % 64;
+            const int count = std::min(64 - bit, last - x + 1);
+            const std::uint64_t ones =
+                count == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
+            row[x / 64] |= ones << bit;
+            x += count;
+        }
+    }
+
+private:
+    std::size_t wordsPerRow_;
+    std::vector<bool> rowCleared_;
+    std::unique_ptr<std::uint64_t[]> words_;
+};
+
+// Fills whole horizontal runs. Each pending segment is a stretch of a filled row together with
+// the direction of the row still to look at; only the parts of a new run that reach beyond the
+// segment it came from are looked at again on the way back, so every pixel is read about twice.
+// The explicit stack keeps deep regions off the call stack.
+class SpanFill {
+public:
+    SpanFill(Bitmap& image, Color border, Color fill)
+        : image_(image), border_(border), fill_(fill), visited_(image.Width(), image.Height()) {}
+
+    void From(int x, int y) {
+        if (!Open(image_.Row(y), visited_.Row(y), x)) {
+            return;
+        }
+        const Run first = TakeRun(y, x);
+        Push(y, first, -1);
+        Push(y, first, +1);
+        while (!pending_.empty()) {
+            const Segment segment = pending_.back();
+            pending_.pop_back();
+            Explore(segment);
+        }
+    }
+
+private:
+    struct Run {
+        int first;
+        int last;
+    };
+
+    // Row y + step is to be looked at between the columns of run, which lies in row y.
+    struct Segment {
+        int y;
+        Run run;
+        int step;
+    };
+
+    bool Open(const Color* pixels, const std::uint64_t* visited, int x) const {
+        const Color pixel = pixels[x];
+        return pixel != border_ && (pixel != fill_ || !VisitMask::Test(visited, x));
+    }
+
+    // Takes the open run through column x of row y, which callers know to be open.
+    Run TakeRun(int y, int x) {
+        const Color* pixels = image_.Row(y);
+        const std::uint64_t* visited = visited_.Row(y);
+        Run run{x, x};
+        while (run.first > 0 && Open(pixels, visited, run.first - 1)) {
+            --run.first;
+        }
+        while (run.last < image_.Width() - 1 && Open(pixels, visited, run.last + 1)) {
+            ++run.last;
+        }
+        std::fill_n(image_.Row(y) + run.first, run.last - run.first + 1, fill_);
+        VisitMask::Mark(visited_.Row(y), run.first, run.last);
+        return run;
+    }
+
+    void Push(int y, Run run, int step) {
+        const int next = y + step;
+        if (next >= 0 && next < image_.Height() && run.first <= run.last) {
+            pending_.push_back({y, run, step});
+        }
+    }
+
+    // Takes every open run of the next row that touches the segment; where such a run reaches
+    // beyond the segment, the row the segment came from is looked at there too.
+    void Explore(const Segment& segment) {
+        const int y = segment.y + segment.step;
+        const Color* pixels = image_.Row(y);
+        const std::uint64_t* visited = visited_.Row(y);
+        int x = segment.run.first;
+        while (x <= segment.run.last) {
+            if (!Open(pixels, visited, x)) {
+                ++x;
+                continue;
+            }
+            const Run run = TakeRun(y, x);
+            Push(y, run, segment.step);
+            Push(y, {run.first, segment.run.first - 1}, -segment.step);
+            Push(y, {segment.run.last + 1, run.last}, -segment.step);
+            x = run.last + 2;
+        }
+    }
+
+    Bitmap& image_;
+    Color border_;
+    Color fill_;
+    VisitMask visited_;
+    std::vector<Segment> pending_;
+};
+
+// Qt counts in int; no text reaches from this far left into the image.
+constexpr std::int64_t kFarthestTextStart = -(std::int64_t{1} << 30);
+
+}  // namespace
+
+// ---- Text ----
+
+// A Qt painter on the canvas's own pixels, with the metrics of the font last used.
+class Canvas::TextPainter {
+public:
+    struct Cell {
+        int ascent;
+        int height;
+        int widestCharacter;
+    };
+
+    explicit TextPainter(Bitmap& image)
+        : surface_(image.Bytes(), image.Width(), image.Height(), image.BytesPerLine(),
+                   QImage::Format_RGB32),
+          painter_(&surface_) {}
+
+    const Cell& UseFont(const std::string& family, int pixelSize) {
+        if (family != family_ || pixelSize != pixelSize_) {
+            family_ = family;
+            pixelSize_ = pixelSize;
+            painter_.setFont(MakeFont(family, pixelSize));
+            const QFontMetrics metrics = painter_.fontMetrics();
+            cell_ = {metrics.ascent(), metrics.height(), metrics.maxWidth()};
+        }
+        return cell_;
+    }
+
+    int Advance(const QString& text) const {
+        return painter_.fontMetrics().horizontalAdvance(text);
+    }
+
+    void FillCell(int x, int y, int width, Color color) {
+        painter_.fillRect(QRect(x, y, width, cell_.height), QColor::fromRgb(color));
+    }
+
+    void Write(int x, int y, const QString& text, Color color) {
+        painter_.setPen(QColor::fromRgb(color));
+        painter_.drawText(QPoint(x, y + cell_.ascent), text);
+    }
+
+private:
+    static QFont MakeFont(const std::string& family, int pixelSize) {
+        QFont font;
+        font.setFamilies(
+            {QString::fromUtf8(Windows1252ToUtf8(family)), QStringLiteral("DejaVu Sans")});
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(pixelSize);
+        font.setWeight(QFont::Normal);
+        return font;
+    }
+
+    QImage surface_;
+    QPainter painter_;
+    std::string family_;
+    int pixelSize_ = 0;
+    Cell cell_{};
+};
+
+// ---- Canvas ----
+
+Canvas::Canvas(Bitmap& image, int dotsPerInch) : image_(image), dotsPerInch_(dotsPerInch) {}
+
+Canvas::~Canvas() = default;
+
+void Canvas::SetFont(std::string_view family, int points) {
+    fontFamily_ = family;
+    fontPoints_ = points;
+}
+
+int Canvas::FontPixelSize() const {
+    const std::int64_t scaled = std::int64_t{fontPoints_} * dotsPerInch_;
+    return static_cast<int>(std::max<std::int64_t>((2 * scaled + 72) / 144, 1));
+}
+
+void Canvas::Rectangle(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
+    RoundRect(x1, y1, x2, y2, 0, 0);
+}
+
+void Canvas::RoundRect(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+                       std::int64_t cornerWidth, std::int64_t cornerHeight) {
+    const std::int64_t left = Tame(std::min(x1, x2));
+    const std::int64_t right = Tame(std::max(x1, x2));
+    const std::int64_t top = Tame(std::min(y1, y2));
+    const std::int64_t bottom = Tame(std::max(y1, y2));
+    const Columns rows = Columns{top, bottom - 1}.Cut(0, image_.Height() - 1);
+    if (rows.Empty() || right <= 0 || left >= image_.Width() || left == right) {
+        return;
+    }
+    const RoundedShape shape(left, top, right, bottom,
+                             std::clamp<std::int64_t>(cornerWidth, 0, right - left),
+                             std::clamp<std::int64_t>(cornerHeight, 0, bottom - top));
+    const ShapePaint paint{penColor_, fillColor_, FillsInside()};
+    // Each visible row's span is worked out once, with the one above and below at hand.
+    Columns above = shape.RowSpan(rows.first - 1);
+    Columns span = shape.RowSpan(rows.first);
+    for (std::int64_t y = rows.first; y <= rows.last; ++y) {
+        const Columns below = shape.RowSpan(y + 1);
+        PaintShapeRow(image_.Row(static_cast<int>(y)), image_.Width(), span,
+                      Inside(above, span, below), paint);
+        above = span;
+        span = below;
+    }
+}
+
+void Canvas::MoveTo(std::int64_t x, std::int64_t y) {
+    penX_ = Tame(x);
+    penY_ = Tame(y);
+}
+
+void Canvas::LineTo(std::int64_t x, std::int64_t y) {
+    const std::int64_t x0 = penX_;
+    const std::int64_t y0 = penY_;
+    MoveTo(x, y);
+    const LinePen pen{penColor_, penStyle_ == PenStyle::Dotted};
+    if (y0 == penY_) {
+        DrawHorizontal(image_, x0, penX_, y0, pen);
+    } else if (x0 == penX_) {
+        DrawVertical(image_, x0, y0, penY_, pen);
+    } else {
+        const Axis across{x0, Wide{penX_} - x0, image_.Width(), 1};
+        const Axis down{y0, Wide{penY_} - y0, image_.Height(), image_.Width()};
+        if (across.Length() >= down.Length()) {
+            DrawSlanted(image_, across, down, pen);
+        } else {
+            DrawSlanted(image_, down, across, pen);
+        }
+    }
+}
+
+void Canvas::FloodFill(std::int64_t x, std::int64_t y, Color border) {
+    if (!FillsInside() || !image_.Contains(x, y)) {
+        return;
+    }
+    SpanFill(image_, border, fillColor_).From(static_cast<int>(x), static_cast<int>(y));
+}
+
+void Canvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text) {
+    // Most labels of a picture lie off the image: reject them before asking Qt anything.
+    const bool noPixels = image_.Width() == 0 || image_.Height() == 0;
+    if (noPixels || text.empty() || x >= image_.Width() || y >= image_.Height()) {
+        return;
+    }
+    if (!textPainter_) {
+        textPainter_ = std::make_unique<TextPainter>(image_);
+    }
+    const TextPainter::Cell& cell = textPainter_->UseFont(fontFamily_, FontPixelSize());
+    // Twice the widest character leaves room for glyphs from fallback fonts.
+    const auto widthBound = static_cast<std::int64_t>(text.size()) * 2 * cell.widestCharacter;
+    if (y + cell.height <= 0 || x + widthBound <= 0 || x < kFarthestTextStart) {
+        return;
+    }
+    const QString qtext = QString::fromUtf8(Windows1252ToUtf8(text));
+    const auto left = static_cast<int>(x);
+    const auto top = static_cast<int>(y);
+    // Measuring costs about as much as writing, so only a fill or a start left of the image asks.
+    if (FillsInside() || left < 0) {
+        const int advance = textPainter_->Advance(qtext);
+        if (left + advance <= 0) {
+            return;
+        }
+        if (FillsInside()) {
+            textPainter_->FillCell(left, top, advance, fillColor_);
+        }
+    }
+    textPainter_->Write(left, top, qtext, textColor_);
+}

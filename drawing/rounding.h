@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+#include "readouts/extended_precision.h"
+
+// A pixel value formed from a floating-point number: the nearest integer, an exact half to the
+// even one (100.5 -> 100, 101.5 -> 102, -0.5 -> 0).
+inline std::int64_t RoundToPixel(Extended value) {
+    return std::llrint(value);
+}
