@@ -1,0 +1,146 @@
+#include "drawing/graduation.h"
+
+#include <cmath>
+#include <string>
+
+#include "readouts/extended_precision.h"
+#include "readouts/number_text.h"
+
+namespace {
+
+// Lengths of the ticks and offsets of the numbers, in 120ths of the strip height. Each number
+// stands 16 to 18 beyond the end of its tick.
+constexpr int kFineTick = 10;
+constexpr int kTenthTick = 20;
+constexpr int kHalfTick = 50;
+constexpr int kUnitTick = 80;
+constexpr int kTenthLabel = 36;
+constexpr int kHalfLabel = 68;
+constexpr int kUnitLabel = 96;
+constexpr int kEndLabel = 98;
+
+// Where a mark stands relative to the strip's offset a: the scale starts 40 px in, a number with
+// one decimal starts 10 px left of its tick and a whole number 3 px left.
+constexpr int kScaleStart = 40;
+constexpr int kDecimalLabelStart = 30;
+constexpr int kWholeLabelStart = 37;
+constexpr int kLeftEndLabelStart = 36;
+constexpr int kRightEndLabelBack = 10;
+
+// Places marks at distances from the scale's left end. v is computed with a 64-bit significand and
+// stored as a double; the column adds the integer start in extended precision as well.
+class ScaleRuler {
+public:
+    ScaleRuler(ScaleMarks& marks, const ScalePlacement& scale)
+        : marks_(marks),
+          offset_(scale.offset),
+          stripWidth_(scale.stripWidth),
+          length_(static_cast<double>(scale.stripWidth - kScaleStart)) {}
+
+    double LogDistance(Extended value) const {
+        return static_cast<double>(std::log(value) / std::log(Extended{10}) * Extended{length_});
+    }
+    double LinearDistance(Extended fraction) const {
+        return static_cast<double>(fraction * Extended{length_});
+    }
+
+    void Tick(int length, double v) { marks_.DrawTick(length, Column(kScaleStart, v)); }
+    void Label(int offset, std::string_view text, int start, double v) {
+        marks_.DrawLabel(offset, text, Column(start, v));
+    }
+    void LeftEndLabel(std::string_view text) {
+        marks_.DrawLabel(kEndLabel, text, static_cast<double>(offset_ + kLeftEndLabelStart));
+    }
+    void RightEndLabel(std::string_view text) {
+        marks_.DrawLabel(kEndLabel, text,
+                         static_cast<double>(offset_ + stripWidth_ - kRightEndLabelBack));
+    }
+
+private:
+    double Column(int start, double v) const {
+        return static_cast<double>(static_cast<Extended>(offset_ + start) + Extended{v});
+    }
+
+    ScaleMarks& marks_;
+    std::int64_t offset_;
+    std::int64_t stripWidth_;
+    double length_;
+};
+
+std::string OneDecimal(Extended value) {
+    return FormatNumber(1, 1, static_cast<double>(value));
+}
+std::string Whole(Extended value) {
+    return FormatNumber(1, 0, static_cast<double>(value));
+}
+
+// Ticks every value i / divisor for i in [first, last].
+void TickLogRow(ScaleRuler& ruler, int first, int last, int divisor, int length) {
+    for (int i = first; i <= last; ++i) {
+        ruler.Tick(length, ruler.LogDistance(Extended(i) / divisor));
+    }
+}
+
+// The fine steps change at 1.5 and at 3: 0.01, then 0.02, then 0.05. Every tenth is ticked, the
+// tenths from 1.1 to 1.9 are numbered except 1.5, which is numbered with the halves.
+void DrawLogarithmic(ScaleRuler& ruler) {
+    ruler.RightEndLabel("10");
+    ruler.LeftEndLabel("1");
+    TickLogRow(ruler, 101, 149, 100, kFineTick);
+    TickLogRow(ruler, 76, 149, 50, kFineTick);
+    TickLogRow(ruler, 61, 199, 20, kFineTick);
+    for (int i = 11; i <= 99; ++i) {
+        const Extended value = Extended(i) / 10;
+        const double v = ruler.LogDistance(value);
+        ruler.Tick(kTenthTick, v);
+        if (i < 20 && i != 15) {
+            ruler.Label(kTenthLabel, OneDecimal(value), kDecimalLabelStart, v);
+        }
+    }
+    for (int i = 2; i <= 9; ++i) {
+        const double v = ruler.LogDistance(Extended(i));
+        ruler.Tick(kUnitTick, v);
+        ruler.Label(kUnitLabel, Whole(i), kWholeLabelStart, v);
+    }
+    for (int i = 1; i <= 9; ++i) {
+        const Extended value = Extended(i) + Extended{0.5};
+        const double v = ruler.LogDistance(value);
+        ruler.Tick(kHalfTick, v);
+        ruler.Label(kHalfLabel, OneDecimal(value), kDecimalLabelStart, v);
+    }
+}
+
+// Twentieths, tenths, whole units and halves; the numbers count from the start value, the
+// columns do not depend on it.
+void DrawLinear(ScaleRuler& ruler, int start) {
+    ruler.LeftEndLabel(std::to_string(start));
+    ruler.RightEndLabel(std::to_string(start + 10));
+    for (int i = 1; i <= 199; ++i) {
+        ruler.Tick(kFineTick, ruler.LinearDistance(Extended(i) / 20 / 10));
+    }
+    for (int i = 1; i <= 99; ++i) {
+        ruler.Tick(kTenthTick, ruler.LinearDistance(Extended(i) / 10 / 10));
+    }
+    for (int i = 1; i <= 9; ++i) {
+        const double v = ruler.LinearDistance(Extended(i) / 10);
+        ruler.Tick(kUnitTick, v);
+        ruler.Label(kUnitLabel, Whole(start + i), kWholeLabelStart, v);
+    }
+    for (int i = 1; i <= 10; ++i) {
+        const double v = ruler.LinearDistance((Extended(i) - Extended{0.5}) / 10);
+        ruler.Tick(kHalfTick, v);
+        ruler.Label(kHalfLabel, OneDecimal(Extended(start + i) - Extended{0.5}), kDecimalLabelStart,
+                    v);
+    }
+}
+
+}  // namespace
+
+void DrawGraduation(ScaleMarks& marks, ScaleMode mode, const ScalePlacement& scale) {
+    ScaleRuler ruler(marks, scale);
+    if (mode == ScaleMode::Logarithmic) {
+        DrawLogarithmic(ruler);
+    } else {
+        DrawLinear(ruler, scale.startValue);
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "drawing/canvas.h"
+#include "drawing/color.h"
+#include "drawing/graduation.h"
+#include "readouts/scale_mode.h"
+
+// What the picture shows: the scale mode, the slide's shift against the stator and the cursor's
+// reference column (its hairline stands 60 px to the right).
+struct SlideRuleView {
+    ScaleMode mode = ScaleMode::Logarithmic;
+    std::int32_t slideX = 0;
+    std::int32_t cursorX = 0;
+};
+
+// The geometry every render takes anew from the size of the drawing area. Positions are 64-bit so
+// that sums of pixel values never overflow.
+struct StripGeometry {
+    std::int64_t stripWidth;    // W: the width less 40
+    std::int64_t stripHeight;   // h: (height - 60) / 4, truncated toward zero
+    std::int64_t lowerViewTop;  // the top of the lower view: height / 2
+
+    static StripGeometry ForArea(int width, int height);
+};
+
+// Slide strips carry their marks on their lower edge, stator strips on their upper edge.
+enum class Orientation { Slide, Stator };
+
+struct Strip {
+    std::int64_t offset;  // a: the body spans a + 20 .. a + W + 19, the scale a + 40 .. a + W
+    std::int64_t top;     // y: the body spans rows y .. y + h + 1
+    Orientation orientation;
+    Color fill;
+    int startValue;  // the number at the left end of a linear scale
+};
+
+// The five strips in drawing order.
+std::array<Strip, 5> StripsOf(const StripGeometry& geometry, std::int32_t slideX);
+
+// Draws the marks of one strip: ticks grow from its tick edge by lengths in 120ths of the strip
+// height, and texts stand at offsets in the same unit, counted from the same edge.
+class StripPainter final : public ScaleMarks {
+public:
+    StripPainter(Canvas& canvas, const StripGeometry& geometry, const Strip& strip);
+
+    void DrawTick(int length, double x) override;
+    void DrawLabel(int offset, std::string_view text, double x) override;
+
+private:
+    bool IsSlide() const { return strip_.orientation == Orientation::Slide; }
+    // The row just above the bottom outline on a slide strip, the top outline on a stator strip.
+    std::int64_t TickEdge() const;
+    // h / 120 first, then the product, and only that is rounded.
+    std::int64_t Measure(int units) const;
+
+    Canvas& canvas_;
+    const Strip& strip_;
+    std::int64_t height_;
+};
+
+// The cursor is recognised under the pointer by the colour of its frame.
+constexpr Color kCursorFrameColor = Rgb(255, 255, 64);
+
+// Draws the five strips with their graduations and the cursor over them, onto a fresh canvas of
+// the drawing area's size.
+void DrawPicture(Canvas& canvas, const SlideRuleView& view);

@@ -1,0 +1,248 @@
+#include "drawing/picture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "drawing/bitmap.h"
+#include "drawing/canvas.h"
+
+namespace {
+
+constexpr Color kSlideFill = Rgb(255, 255, 192);
+constexpr Color kStatorFill = Rgb(192, 255, 255);
+constexpr Color kOutline = Rgb(128, 128, 128);
+constexpr Color kTick = Rgb(128, 0, 0);
+constexpr Color kCursorBlue = Rgb(0, 0, 255);
+constexpr Color kHairline = Rgb(128, 128, 128);
+
+Bitmap Render(int width, int height, SlideRuleView view) {
+    Bitmap image(width, height);
+    Canvas canvas(image);
+    DrawPicture(canvas, view);
+    return image;
+}
+
+// The window's first drawing area, in the state it starts with.
+const Bitmap& FirstPicture() {
+    static const Bitmap picture = Render(1164, 539, {ScaleMode::Logarithmic, 0, 150});
+    return picture;
+}
+
+TEST(StripGeometry, AtTheFirstWindowSize) {
+    const StripGeometry g = StripGeometry::ForArea(1164, 539);
+    EXPECT_EQ(g.stripWidth, 1124);
+    EXPECT_EQ(g.stripHeight, 119);
+    EXPECT_EQ(g.lowerViewTop, 269);
+    const auto strips = StripsOf(g, 0);
+    const std::int64_t tops[] = {20, 141, 269, 269, 390};
+    const std::int64_t offsets[] = {0, 0, 1084, -1084, 0};
+    for (std::size_t i = 0; i < strips.size(); ++i) {
+        EXPECT_EQ(strips[i].top, tops[i]) << "strip " << i;
+        EXPECT_EQ(strips[i].offset, offsets[i]) << "strip " << i;
+        EXPECT_EQ(strips[i].startValue, 0) << "strip " << i;
+    }
+    EXPECT_EQ(strips[0].orientation, Orientation::Slide);
+    EXPECT_EQ(strips[1].orientation, Orientation::Stator);
+    EXPECT_EQ(strips[4].fill, kStatorFill);
+}
+
+TEST(StripGeometry, HeightShrinksTowardZeroBelowSixtyPixels) {
+    EXPECT_EQ(StripGeometry::ForArea(100, 59).stripHeight, 0);
+    EXPECT_EQ(StripGeometry::ForArea(100, 55).stripHeight, -1);
+    EXPECT_EQ(StripGeometry::ForArea(0, 0).stripHeight, -15);
+    EXPECT_EQ(StripGeometry::ForArea(0, 0).stripWidth, -40);
+}
+
+// Whichever strip's top falls on row 392 numbers its linear scale from 10.
+struct StartValueCase {
+    int height;
+    int tenStrips;  // bit i set: strip i starts from 10
+};
+
+class StripStartValue : public ::testing::TestWithParam<StartValueCase> {};
+
+TEST_P(StripStartValue, FollowsTheTopRow) {
+    const auto strips = StripsOf(StripGeometry::ForArea(1164, GetParam().height), 0);
+    for (std::size_t i = 0; i < strips.size(); ++i) {
+        const bool fromTen = (GetParam().tenStrips >> i) & 1;
+        EXPECT_EQ(strips[i].startValue, fromTen ? 10 : 0) << "strip " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, StripStartValue,
+                         ::testing::Values(StartValueCase{539, 0}, StartValueCase{540, 0b10000},
+                                           StartValueCase{541, 0b10000}, StartValueCase{542, 0},
+                                           StartValueCase{783, 0}, StartValueCase{784, 0b01100},
+                                           StartValueCase{785, 0b01100}, StartValueCase{786, 0},
+                                           StartValueCase{1539, 0}, StartValueCase{1540, 0b00010},
+                                           StartValueCase{1543, 0b00010}, StartValueCase{1544, 0}),
+                         [](const ::testing::TestParamInfo<StartValueCase>& test) {
+                             return "Height" + std::to_string(test.param.height);
+                         });
+
+struct PixelCase {
+    const char* what;
+    int x;
+    int y;
+    Color color;
+};
+
+// Pixels the first picture fixes, away from every glyph.
+const PixelCase kFirstPicturePixels[] = {
+    {"upper slide top outline", 30, 20, kOutline},
+    {"upper slide body", 30, 21, kSlideFill},
+    {"upper slide bottom outline", 30, 140, kOutline},
+    {"upper stator top outline, touching the slide", 30, 141, kOutline},
+    {"upper stator body", 30, 142, kStatorFill},
+    {"upper stator bottom outline", 30, 261, kOutline},
+    {"gap between the views", 30, 262, kWhite},
+    {"gap above the lower view", 30, 268, kWhite},
+    {"left copy top outline", 30, 269, kOutline},
+    {"left copy body", 30, 270, kSlideFill},
+    {"left copy's last column", 59, 300, kOutline},
+    {"slide band between the copies", 60, 300, kWhite},
+    {"slide band between the copies, right", 1103, 300, kWhite},
+    {"right copy's first column", 1104, 300, kOutline},
+    {"lower stator top outline", 30, 390, kOutline},
+    {"lower stator bottom outline", 30, 510, kOutline},
+    {"below the lower stator", 30, 511, kWhite},
+    {"upper slide's left end tick, first row", 40, 139, kTick},
+    {"upper slide's left end tick, 79th row", 40, 61, kTick},
+    {"above the upper slide's end tick", 40, 60, kSlideFill},
+    {"upper slide's right end tick", 1124, 61, kTick},
+    {"left copy's right end tick on the stator's first mark", 40, 388, kTick},
+    {"right copy's left end tick on the stator's last mark", 1124, 388, kTick},
+    {"lower stator's end tick hangs from its top", 40, 390, kTick},
+    {"lower stator's end tick, 79th row", 40, 468, kTick},
+    {"below the lower stator's end tick", 40, 469, kStatorFill},
+    {"outer cursor outline, top left", 145, 10, kCursorBlue},
+    {"outer cursor outline, bottom left", 145, 520, kCursorBlue},
+    {"above the cursor", 145, 9, kWhite},
+    {"below the cursor", 145, 521, kWhite},
+    {"outer cursor outline, right column", 274, 10, kCursorBlue},
+    {"right of the cursor", 275, 10, kWhite},
+    {"frame, top bar", 150, 12, kCursorFrameColor},
+    {"frame, left bar over the lower stator", 155, 450, kCursorFrameColor},
+    {"inner outline, left side", 156, 300, kCursorBlue},
+    {"window of the cursor shows the picture", 157, 300, kWhite},
+    {"frame, right bar", 270, 300, kCursorFrameColor},
+    {"frame, bottom bar", 210, 515, kCursorFrameColor},
+    {"hairline, first dot", 210, 16, kHairline},
+    {"hairline, last dot", 210, 514, kHairline},
+    {"hairline gap shows the picture", 210, 17, kWhite},
+    {"hairline gap over the lower slide band", 210, 301, kWhite},
+};
+
+TEST(FirstPicture, PixelsWhereTheDesignFixesThem) {
+    const Bitmap& picture = FirstPicture();
+    for (const PixelCase& c : kFirstPicturePixels) {
+        EXPECT_EQ(picture.Pixel(c.x, c.y), c.color)
+            << c.what << " at (" << c.x << ", " << c.y << ")";
+    }
+}
+
+TEST(FirstPicture, HairlineIsDottedOverItsWholeLength) {
+    const Bitmap& picture = FirstPicture();
+    for (int y = 16; y <= 514; y += 2) {
+        EXPECT_EQ(picture.Pixel(210, y), kHairline) << "row " << y;
+    }
+}
+
+TEST(Cursor, FrameIsFilledWhenOneSideLeavesThePicture) {
+    const Bitmap left = Render(1164, 539, {ScaleMode::Logarithmic, 0, -20});
+    EXPECT_EQ(left.Pixel(0, 12), kCursorFrameColor);
+    EXPECT_EQ(left.Pixel(92, 12), kCursorFrameColor);
+    EXPECT_EQ(left.Pixel(103, 300), kCursorFrameColor);  // right bar
+    const Bitmap right = Render(1164, 539, {ScaleMode::Logarithmic, 0, 1064});
+    EXPECT_EQ(right.Pixel(1068, 12), kCursorFrameColor);
+    EXPECT_EQ(right.Pixel(1163, 12), kCursorFrameColor);
+    EXPECT_EQ(right.Pixel(1063, 300), kCursorFrameColor);  // left bar
+}
+
+// A canvas whose text cells show up: a solid fill paints the cell behind the glyphs.
+class StripPainterTest : public ::testing::Test {
+protected:
+    Bitmap image{200, 300};
+    Canvas canvas{image};
+    static constexpr Color kCellColor = Rgb(255, 0, 255);
+
+    void SetUp() override { canvas.SetFillColor(kCellColor); }
+};
+
+TEST_F(StripPainterTest, NameCellsStandNearTheTickEdge) {
+    const StripGeometry g = StripGeometry::ForArea(1164, 539);
+    const Strip slide{0, 20, Orientation::Slide, kSlideFill, 0};
+    const Strip stator{0, 141, Orientation::Stator, kStatorFill, 0};
+    StripPainter(canvas, g, slide).DrawLabel(115, "Skale C", 46.0);
+    StripPainter(canvas, g, stator).DrawLabel(115, "Skale D", 46.0);
+    for (const int top : {25, 243}) {
+        EXPECT_EQ(image.Pixel(46, top), kCellColor) << top;
+        EXPECT_EQ(image.Pixel(46, top - 1), kWhite) << top;
+        EXPECT_EQ(image.Pixel(45, top), kWhite) << top;
+    }
+}
+
+TEST_F(StripPainterTest, TickColumnsAndLengthsRoundHalvesToEven) {
+    StripGeometry g = StripGeometry::ForArea(200, 300);
+    g.stripHeight = 126;
+    const Strip slide{0, 0, Orientation::Slide, kSlideFill, 0};
+    StripPainter painter(canvas, g, slide);
+    painter.DrawTick(10, 100.5);  // 10.5 px long, in column 100
+    painter.DrawTick(10, 101.5);  // in column 102
+    for (const int column : {100, 102}) {
+        EXPECT_EQ(image.Pixel(column, 126), kBlack) << column;
+        EXPECT_EQ(image.Pixel(column, 117), kBlack) << column;
+        EXPECT_EQ(image.Pixel(column, 116), kWhite) << column;
+    }
+    EXPECT_EQ(image.Pixel(101, 126), kWhite);
+}
+
+TEST_F(StripPainterTest, TickRoundingToNothingDrawsNothing) {
+    StripGeometry g = StripGeometry::ForArea(200, 300);
+    g.stripHeight = 5;
+    const Strip stator{0, 10, Orientation::Stator, kStatorFill, 0};
+    StripPainter(canvas, g, stator).DrawTick(10, 50.0);
+    for (int y = 0; y < image.Height(); ++y) {
+        ASSERT_EQ(image.Pixel(50, y), kWhite) << y;
+    }
+}
+
+// Sizes and positions far from the window's own: every render must stay sound.
+struct ExtremeCase {
+    const char* name;
+    int width;
+    int height;
+    std::int32_t slideX;
+    std::int32_t cursorX;
+};
+
+class ExtremeRender : public ::testing::TestWithParam<ExtremeCase> {};
+
+TEST_P(ExtremeRender, IsSoundInBothModes) {
+    const ExtremeCase& c = GetParam();
+    for (const ScaleMode mode : {ScaleMode::Logarithmic, ScaleMode::Linear}) {
+        const Bitmap picture = Render(c.width, c.height, {mode, c.slideX, c.cursorX});
+        EXPECT_EQ(picture.Width(), c.width);
+    }
+}
+
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+
+INSTANTIATE_TEST_SUITE_P(Cases, ExtremeRender,
+                         ::testing::Values(ExtremeCase{"Empty", 0, 0, 0, 150},
+                                           ExtremeCase{"OnePixel", 1, 1, 0, 150},
+                                           ExtremeCase{"EightyWide", 80, 539, 0, -20},
+                                           ExtremeCase{"NegativeStripHeight", 1164, 40, 0, 150},
+                                           ExtremeCase{"SlideFarLeft", 1164, 539, kMin, kMin},
+                                           ExtremeCase{"SlideFarRight", 1164, 539, kMax, kMax},
+                                           ExtremeCase{"VeryWide", 32767, 120, kMax, 16000},
+                                           ExtremeCase{"VeryTall", 120, 32767, kMin, -20}),
+                         [](const ::testing::TestParamInfo<ExtremeCase>& test) {
+                             return std::string(test.param.name);
+                         });
+
+}  // namespace
