@@ -1,0 +1,214 @@
+#include "app/form1.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+
+#include "app/paint_box.h"
+#include "app/radio_group.h"
+#include "app/string_grid.h"
+#include "drawing/picture.h"
+#include "drawing/render.h"
+#include "readouts/scale_mode.h"
+#include "readouts/windows1252.h"
+
+namespace {
+
+constexpr int kClientWidth = 1164;
+constexpr int kClientHeight = 684;
+constexpr int kPanel3Height = 145;
+constexpr QColor kPanel3Color(240, 240, 240);
+constexpr QColor kNavy(0, 0, 128);
+
+// The cursor stops where its hairline meets the first or the last mark of the stator.
+constexpr std::int64_t kCursorLeftmost = -20;
+constexpr std::int64_t kCursorRightMargin = 100;
+
+constexpr std::int32_t kStartSlideX = 0;
+constexpr std::int32_t kStartCursorX = 150;
+
+// The window's texts are Windows-1252, like everything the program writes.
+QString Text(std::string_view windows1252) {
+    return QString::fromStdString(Windows1252ToUtf8(windows1252));
+}
+
+QFont WindowFont(int pixelSize, QFont::Weight weight = QFont::Normal) {
+    QFont font;
+    font.setFamilies({"Verdana", "DejaVu Sans"});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+void FillWith(QWidget* widget, QColor color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(const QString& text, QPoint topLeft, const QFont& font, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->move(topLeft);
+    label->adjustSize();
+    return label;
+}
+
+// Positions computed in 64 bits come back into the 32-bit state at its limits.
+std::int32_t Saturated(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    setWindowTitle("Tessalin");
+    setFont(WindowFont(12));
+    resize(kClientWidth, kClientHeight);
+
+    BasePanel = new QWidget(this);
+    FillWith(BasePanel, Qt::white);
+    auto* windowLayout = new QVBoxLayout(this);
+    windowLayout->setContentsMargins(0, 0, 0, 0);
+    windowLayout->addWidget(BasePanel);
+
+    PB1 = new PaintBox(BasePanel);
+    Panel3 = new QWidget(BasePanel);
+    Panel3->setFixedHeight(kPanel3Height);
+    FillWith(Panel3, kPanel3Color);
+    auto* baseLayout = new QVBoxLayout(BasePanel);
+    baseLayout->setContentsMargins(0, 0, 0, 0);
+    baseLayout->setSpacing(0);
+    baseLayout->addWidget(PB1, 1);
+    baseLayout->addWidget(Panel3);
+
+    BuildPanel3();
+    WireEvents();
+    move(screen()->availableGeometry().center() - rect().center());
+}
+
+// The panel's controls keep their distance from its top-left corner at every window size.
+void TForm1::BuildPanel3() {
+    SG1 = new StringGrid(Panel3);
+    SG1->setGeometry(344, 24, 369, 97);
+    FillWith(SG1, kPanel3Color);
+
+    RG1 = new RadioGroup("Skalenart", {"linear", "logarithmisch"}, 2, Panel3);
+    RG1->setGeometry(16, 16, 225, 41);
+    RG1->SetItemIndex(kLogarithmicItemIndex);
+
+    Label3 = MakeLabel(Text("Linker Mausklick auf die jeweils obere Skale\n"
+                            "und Bewegung der Maus verschiebt den Stabteil.\n"
+                            "Der L\xE4ufer wird durch Klicken auf den gelben\n"
+                            "Rahmen verschoben."),
+                       {16, 64}, WindowFont(12), Panel3);
+    Label1 = MakeLabel("Aufgabe", {736, 24}, WindowFont(16), Panel3);
+    QPalette navy = Label1->palette();
+    navy.setColor(QPalette::WindowText, kNavy);
+    Label1->setPalette(navy);
+    Label2 = MakeLabel("...", {752, 56}, WindowFont(16, QFont::Bold), Panel3);
+
+    setTabOrder(SG1, RG1);
+    SG1->setFocus();
+}
+
+void TForm1::WireEvents() {
+    connect(PB1, &PaintBox::paintRequested, this, &TForm1::PB1Paint);
+    connect(PB1, &PaintBox::pressed, this, &TForm1::PB1MouseDown);
+    connect(PB1, &PaintBox::moved, this, [this](int x, int) { PB1MouseMove(x); });
+    connect(PB1, &PaintBox::released, this, [this](int x, int) { PB1MouseUp(x); });
+    connect(PB1, &PaintBox::doubleClicked, this, &TForm1::PB1DblClick);
+    connect(RG1, &RadioGroup::itemSelected, this, &TForm1::PB1Paint);
+}
+
+// The state is set once, before the drawing area is painted for the first time.
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        FormActivate();
+    }
+}
+
+void TForm1::FormActivate() {
+    DraggingSlide = false;
+    DraggingCursor = false;
+    WriteFixedHeaders(*SG1);
+    SlideX = kStartSlideX;
+    CursorX = kStartCursorX;
+}
+
+void TForm1::PB1Paint() {
+    Bitmap image(PB1->width(), PB1->height());
+    Canvas canvas(image, PB1->logicalDpiY());
+    PB1Paintwmf(canvas);
+    PB1->ShowPicture(std::move(image));
+}
+
+void TForm1::PB1Paintwmf(Canvas& canvas) {
+    const SlideRuleView view{ScaleModeOfItemIndex(RG1->ItemIndex()), SlideX, CursorX};
+    Label2->setText(Text(RenderSlideRule(canvas, view, *SG1)));
+    Label2->adjustSize();
+}
+
+// The frame wins over the slide: a press on yellow grabs the cursor even above a slide strip.
+void TForm1::PB1MouseDown(int X, int Y) {
+    const int height = PB1->height();
+    const int stripHeight = (height - 60) / 4;
+    const int lowerViewTop = height / 2;
+    if (PB1->ShownColor(X, Y) == kCursorFrameColor) {
+        DraggingCursor = true;
+        GrabOffset = Saturated(std::int64_t{X} - CursorX);
+        return;
+    }
+    const bool onUpperSlide = 20 < Y && Y < stripHeight + 22;
+    const bool onLowerSlides = lowerViewTop < Y && Y < lowerViewTop + stripHeight + 2;
+    if (onUpperSlide || onLowerSlides) {
+        DraggingSlide = true;
+        GrabOffset = Saturated(std::int64_t{X} - SlideX);
+    }
+}
+
+void TForm1::PB1MouseMove(int X) {
+    if (DraggingSlide) {
+        SlideX = Saturated(std::int64_t{X} - GrabOffset);
+        PB1Paint();
+    }
+    if (DraggingCursor) {
+        CursorX = ClampedCursorX(std::int64_t{X} - GrabOffset);
+        PB1Paint();
+    }
+}
+
+void TForm1::PB1MouseUp(int X) {
+    if (DraggingSlide) {
+        DraggingSlide = false;
+        SlideX = Saturated(std::int64_t{X} - GrabOffset);
+        PB1Paint();
+    }
+    if (DraggingCursor) {
+        DraggingCursor = false;
+        CursorX = ClampedCursorX(std::int64_t{X} - GrabOffset);
+        PB1Paint();
+    }
+}
+
+void TForm1::PB1DblClick() {
+    Panel3->setVisible(!Panel3->isVisible());
+    BasePanel->layout()->activate();  // the drawing area takes its new size at once
+}
+
+// The right bound is applied last, so it wins when the drawing area is narrower than 80 px.
+std::int32_t TForm1::ClampedCursorX(std::int64_t x) const {
+    x = std::max(x, kCursorLeftmost);
+    x = std::min(x, std::int64_t{PB1->width()} - kCursorRightMargin);
+    return static_cast<std::int32_t>(x);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+#include "drawing/canvas.h"
+
+class QLabel;
+class PaintBox;
+class RadioGroup;
+class StringGrid;
+
+// The one window: the slide rule in its drawing area above the information panel with the scale
+// mode, the readout table and the task line.
+class TForm1 final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // The controls, as the window lays them out.
+    QWidget* BasePanel;
+    PaintBox* PB1;
+    QWidget* Panel3;
+    QLabel* Label3;
+    QLabel* Label1;
+    QLabel* Label2;
+    RadioGroup* RG1;
+    StringGrid* SG1;
+
+    // The slide-rule state. Pixels; the hairline stands 60 px right of CursorX.
+    std::int32_t SlideX = 0;
+    std::int32_t CursorX = 0;
+    std::int32_t GrabOffset = 0;  // pointer x less the grabbed object's position at the press
+    bool DraggingSlide = false;
+    bool DraggingCursor = false;
+
+    // Renders the picture into a fresh image and shows it before returning.
+    void PB1Paint();
+    void PB1MouseDown(int X, int Y);
+    void PB1MouseMove(int X);
+    void PB1MouseUp(int X);
+    void PB1DblClick();
+    void PB1Paintwmf(Canvas& canvas);
+    void FormActivate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildPanel3();
+    void WireEvents();
+    std::int32_t ClampedCursorX(std::int64_t x) const;
+
+    bool activated_ = false;
+};

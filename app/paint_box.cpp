@@ -1,0 +1,70 @@
+#include "app/paint_box.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+QPoint PixelOf(const QMouseEvent* event) {
+    return event->position().toPoint();
+}
+
+}  // namespace
+
+PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);  // moves arrive with no button held, too
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PaintBox::ShowPicture(Bitmap picture) {
+    shown_ = std::move(picture);
+    if (showingPicture_) {
+        return;
+    }
+    showingPicture_ = true;
+    repaint();
+    showingPicture_ = false;
+}
+
+std::optional<Color> PaintBox::ShownColor(int x, int y) const {
+    if (!shown_.Contains(x, y)) {
+        return std::nullopt;
+    }
+    return shown_.Pixel(x, y);
+}
+
+void PaintBox::paintEvent(QPaintEvent*) {
+    if (!showingPicture_) {
+        showingPicture_ = true;
+        emit paintRequested();
+        showingPicture_ = false;
+    }
+    if (shown_.Width() == 0 || shown_.Height() == 0) {
+        return;
+    }
+    const QImage image(shown_.Bytes(), shown_.Width(), shown_.Height(), shown_.BytesPerLine(),
+                       QImage::Format_RGB32);
+    QPainter painter(this);
+    painter.drawImage(0, 0, image);
+}
+
+void PaintBox::mousePressEvent(QMouseEvent* event) {
+    emit pressed(PixelOf(event).x(), PixelOf(event).y());
+}
+
+void PaintBox::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(PixelOf(event).x(), PixelOf(event).y());
+}
+
+void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(PixelOf(event).x(), PixelOf(event).y());
+}
+
+// Qt sends the second press of a double click as this event alone.
+void PaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit doubleClicked();
+    }
+    emit pressed(PixelOf(event).x(), PixelOf(event).y());
+}

@@ -1,0 +1,45 @@
+#include "app/string_grid.h"
+
+#include <QHeaderView>
+
+#include "readouts/windows1252.h"
+
+namespace {
+
+constexpr int kColumnWidth = 120;
+constexpr int kRowHeight = 20;
+
+}  // namespace
+
+StringGrid::StringGrid(QWidget* parent) : QTableWidget(kReadoutRows, kReadoutColumns, parent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    for (int column = 0; column < kReadoutColumns; ++column) {
+        setColumnWidth(column, kColumnWidth);
+    }
+    for (int row = 0; row < kReadoutRows; ++row) {
+        setRowHeight(row, kRowHeight);
+        for (int column = 0; column < kReadoutColumns; ++column) {
+            setItem(row, column, new QTableWidgetItem);
+        }
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setShowGrid(true);
+    setCurrentCell(0, 0);
+}
+
+// QTableWidget counts (row, column); the program counts (column, row).
+void StringGrid::SetCell(int column, int row, std::string_view text) {
+    item(row, column)->setText(QString::fromStdString(Windows1252ToUtf8(text)));
+}
+
+QString StringGrid::CellText(int column, int row) const {
+    return item(row, column)->text();
+}

@@ -1,0 +1,138 @@
+#include "app/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+
+#include "app/paint_box.h"
+#include "app/radio_group.h"
+#include "app/string_grid.h"
+#include "drawing/picture.h"
+#include "tests/paint_counter.h"
+
+namespace {
+
+QString Latin(const char* windows1252) {
+    return QString::fromLatin1(windows1252);
+}
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.show();
+        QApplication::processEvents();
+    }
+
+    TForm1 form;
+};
+
+TEST_F(Form1Test, ControlTreeAtTheFirstSize) {
+    EXPECT_EQ(form.windowTitle(), "Tessalin");
+    EXPECT_EQ(form.size(), QSize(1164, 684));
+    EXPECT_EQ(form.BasePanel->geometry(), QRect(0, 0, 1164, 684));
+    EXPECT_EQ(form.PB1->geometry(), QRect(0, 0, 1164, 539));
+    EXPECT_EQ(form.Panel3->geometry(), QRect(0, 539, 1164, 145));
+    EXPECT_EQ(form.Panel3->palette().color(QPalette::Window), QColor(240, 240, 240));
+    EXPECT_EQ(form.BasePanel->palette().color(QPalette::Window), QColor(255, 255, 255));
+
+    EXPECT_EQ(form.SG1->geometry(), QRect(344, 24, 369, 97));
+    EXPECT_EQ(form.SG1->columnCount(), 3);
+    EXPECT_EQ(form.SG1->rowCount(), 4);
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_EQ(form.SG1->columnWidth(column), 120);
+    }
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(form.SG1->rowHeight(row), 20);
+    }
+    EXPECT_FALSE(form.SG1->horizontalHeader()->isVisible());
+    EXPECT_FALSE(form.SG1->verticalHeader()->isVisible());
+    EXPECT_EQ(form.SG1->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(form.SG1->selectionMode(), QAbstractItemView::ContiguousSelection);
+    EXPECT_EQ(form.SG1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(form.SG1->currentRow(), 0);
+    EXPECT_EQ(form.SG1->currentColumn(), 0);
+
+    EXPECT_EQ(form.RG1->geometry(), QRect(16, 16, 225, 41));
+    EXPECT_EQ(form.RG1->title(), "Skalenart");
+    EXPECT_EQ(form.RG1->ItemIndex(), 1);
+
+    EXPECT_EQ(form.Label3->pos(), QPoint(16, 64));
+    EXPECT_EQ(form.Label3->text(), Latin("Linker Mausklick auf die jeweils obere Skale\n"
+                                         "und Bewegung der Maus verschiebt den Stabteil.\n"
+                                         "Der L\xE4ufer wird durch Klicken auf den gelben\n"
+                                         "Rahmen verschoben."));
+    EXPECT_EQ(form.Label1->pos(), QPoint(736, 24));
+    EXPECT_EQ(form.Label1->text(), "Aufgabe");
+    EXPECT_EQ(form.Label1->font().pixelSize(), 16);
+    EXPECT_EQ(form.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_EQ(form.Label2->pos(), QPoint(752, 56));
+    EXPECT_EQ(form.Label2->font().pixelSize(), 16);
+    EXPECT_TRUE(form.Label2->font().bold());
+    EXPECT_EQ(form.font().pixelSize(), 12);
+}
+
+TEST_F(Form1Test, StartsInTheActivatedState) {
+    EXPECT_EQ(form.SlideX, 0);
+    EXPECT_EQ(form.CursorX, 150);
+    EXPECT_FALSE(form.DraggingSlide);
+    EXPECT_FALSE(form.DraggingCursor);
+    EXPECT_EQ(form.SG1->CellText(1, 0), "obere Skale");
+    EXPECT_EQ(form.SG1->CellText(2, 0), "untere Skale");
+    EXPECT_EQ(form.SG1->CellText(0, 3), Latin("L\xE4ufer"));
+    EXPECT_EQ(form.SG1->CellText(0, 0), "");
+    EXPECT_TRUE(form.SG1->hasFocus() || !QApplication::activeWindow());
+}
+
+TEST_F(Form1Test, ResizingKeepsThePanelAtTheBottom) {
+    form.resize(1400, 800);
+    QApplication::processEvents();
+    EXPECT_EQ(form.PB1->geometry(), QRect(0, 0, 1400, 655));
+    EXPECT_EQ(form.Panel3->geometry(), QRect(0, 655, 1400, 145));
+    EXPECT_EQ(form.SG1->geometry(), QRect(344, 24, 369, 97));
+    EXPECT_EQ(form.PB1->ShownColor(1399, 0), kWhite);  // painted anew at the new size
+}
+
+TEST_F(Form1Test, DoubleClickTogglesThePanelAndResizesAtOnce) {
+    form.PB1DblClick();
+    EXPECT_FALSE(form.Panel3->isVisible());
+    EXPECT_EQ(form.PB1->geometry(), QRect(0, 0, 1164, 684));
+    form.resize(1300, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(form.PB1->geometry(), QRect(0, 0, 1300, 700));
+    form.PB1DblClick();
+    EXPECT_TRUE(form.Panel3->isVisible());
+    EXPECT_EQ(form.PB1->geometry(), QRect(0, 0, 1300, 555));
+}
+
+// A call from code renders once and has the picture on the screen before it returns.
+TEST_F(Form1Test, PaintFromCodeShowsAtOnceAndRendersOnce) {
+    PaintCounter counter;
+    form.PB1->installEventFilter(&counter);
+    QSignalSpy renderRequests(form.PB1, &PaintBox::paintRequested);
+    form.CursorX = 400;
+    form.PB1Paint();
+    EXPECT_EQ(form.PB1->ShownColor(400, 12), kCursorFrameColor);
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(renderRequests.count(), 0);
+}
+
+TEST_F(Form1Test, ChoosingLinearRepaintsAtOnce) {
+    form.RG1->findChildren<QAbstractButton*>().at(0)->click();
+    EXPECT_EQ(form.RG1->ItemIndex(), 0);
+    EXPECT_EQ(form.SG1->CellText(0, 1), "obere Null");
+    EXPECT_EQ(form.SG1->CellText(0, 2), "untere Null");
+    EXPECT_EQ(form.Label2->text(), "0+1,57 = 1,57");
+}
+
+TEST_F(Form1Test, FirstPaintWritesTheTaskLine) {
+    EXPECT_EQ(form.Label2->text(), Latin("1 \xB7 1,43 = 1,43"));
+    EXPECT_EQ(form.SG1->CellText(0, 1), "obere Einheit");
+    EXPECT_EQ(form.PB1->ShownColor(150, 12), kCursorFrameColor);
+}
+
+}  // namespace

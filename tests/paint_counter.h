@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+
+// Counts the paint events that reach the widget it is installed on.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
