@@ -1,0 +1,58 @@
+// The whole render as the window does it at every pointer move, next to the cost of filling an
+// image of the same size white. Run from a release build:
+//   build/release/bench/tessalin_bench --benchmark_repetitions=10
+//   --benchmark_report_aggregates_only
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "drawing/bitmap.h"
+#include "drawing/canvas.h"
+#include "drawing/render.h"
+#include "readouts/readout_table.h"
+
+namespace {
+
+void FreshWhiteImage(benchmark::State& state) {
+    const auto width = static_cast<int>(state.range(0));
+    const auto height = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        Bitmap image(width, height);
+        benchmark::DoNotOptimize(image.Row(0));
+        benchmark::ClobberMemory();
+    }
+}
+
+void WholeRender(benchmark::State& state) {
+    const auto width = static_cast<int>(state.range(0));
+    const auto height = static_cast<int>(state.range(1));
+    const ScaleMode mode = state.range(2) == 1 ? ScaleMode::Logarithmic : ScaleMode::Linear;
+    ReadoutTable table;
+    for (auto _ : state) {
+        Bitmap image(width, height);
+        Canvas canvas(image);
+        benchmark::DoNotOptimize(RenderSlideRule(canvas, {mode, 0, 150}, table));
+        benchmark::ClobberMemory();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(FreshWhiteImage)->Args({1164, 539})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+BENCHMARK(WholeRender)
+    ->ArgNames({"width", "height", "log"})
+    ->Args({1164, 539, 1})
+    ->Args({1164, 539, 0})
+    ->Args({3840, 2160, 1})
+    ->Args({3840, 2160, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);  // text needs the font database
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
