@@ -1,8 +1,9 @@
 #include "app/paint_box.h"
 
-#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "drawing/image_view.h"
 
 namespace {
 
@@ -43,10 +44,8 @@ void PaintBox::paintEvent(QPaintEvent*) {
     if (shown_.Width() == 0 || shown_.Height() == 0) {
         return;
     }
-    const QImage image(shown_.Bytes(), shown_.Width(), shown_.Height(), shown_.BytesPerLine(),
-                       QImage::Format_RGB32);
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
+    painter.drawImage(0, 0, ImageView(shown_));
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) {

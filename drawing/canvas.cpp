@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+#include "drawing/image_view.h"
+#include "drawing/image_view.h"
 #include "readouts/windows1252.h"
 
 namespace {
@@ -387,10 +389,7 @@ public:
         int widestCharacter;
     };
 
-    explicit TextPainter(Bitmap& image)
-        : surface_(image.Bytes(), image.Width(), image.Height(), image.BytesPerLine(),
-                   QImage::Format_RGB32),
-          painter_(&surface_) {}
+    explicit TextPainter(Bitmap& image) : surface_(ImageView(image)), painter_(&surface_) {}
 
     const Cell& UseFont(const std::string& family, int pixelSize) {
         if (family != family_ || pixelSize != pixelSize_) {

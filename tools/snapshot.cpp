@@ -15,6 +15,7 @@
 
 #include "drawing/bitmap.h"
 #include "drawing/canvas.h"
+#include "drawing/image_view.h"
 #include "drawing/render.h"
 #include "readouts/readout_table.h"
 #include "readouts/windows1252.h"
@@ -123,8 +124,7 @@ int main(int argc, char** argv) {
     WriteFixedHeaders(table);
     const std::string taskLine = RenderSlideRule(canvas, options->view, table);
 
-    const QImage picture(image.Bytes(), image.Width(), image.Height(), image.BytesPerLine(),
-                         QImage::Format_RGB32);
+    const QImage picture = ImageView(image);
     if (picture.isNull()) {
         std::fprintf(stderr, "tessalin-snapshot: the picture is empty; no file written\n");
     } else if (!picture.save(QString::fromStdString(options->out), "PNG")) {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+#include "drawing/bitmap.h"
+
+// The bitmap's own pixels as a QImage, without a copy; valid while the bitmap lives and keeps its
+// size.
+inline QImage ImageView(Bitmap& bitmap) {
+    return QImage(bitmap.Bytes(), bitmap.Width(), bitmap.Height(), bitmap.BytesPerLine(),
+                  QImage::Format_RGB32);
+}
