@@ -148,8 +148,10 @@ void TForm1::FormActivate() {
 
 void TForm1::PB1Paint() {
     Bitmap image(PB1->width(), PB1->height());
-    Canvas canvas(image, PB1->logicalDpiY());
-    PB1Paintwmf(canvas);
+    {
+        Canvas canvas(image, PB1->logicalDpiY());
+        PB1Paintwmf(canvas);
+    }  // the canvas lets go of the pixels before they move to the screen
     PB1->ShowPicture(std::move(image));
 }
 
@@ -166,14 +168,14 @@ void TForm1::PB1MouseDown(int X, int Y) {
     const int lowerViewTop = height / 2;
     if (PB1->ShownColor(X, Y) == kCursorFrameColor) {
         DraggingCursor = true;
-        GrabOffset = Saturated(std::int64_t{X} - CursorX);
+        GrabOffset = std::int64_t{X} - CursorX;
         return;
     }
     const bool onUpperSlide = 20 < Y && Y < stripHeight + 22;
     const bool onLowerSlides = lowerViewTop < Y && Y < lowerViewTop + stripHeight + 2;
     if (onUpperSlide || onLowerSlides) {
         DraggingSlide = true;
-        GrabOffset = Saturated(std::int64_t{X} - SlideX);
+        GrabOffset = std::int64_t{X} - SlideX;
     }
 }
 

@@ -31,7 +31,9 @@ public:
     // The slide-rule state. Pixels; the hairline stands 60 px right of CursorX.
     std::int32_t SlideX = 0;
     std::int32_t CursorX = 0;
-    std::int32_t GrabOffset = 0;  // pointer x less the grabbed object's position at the press
+    // Pointer x less the grabbed object's position at the press; 64-bit so that it is exact for
+    // every pair of 32-bit values, and a press and release in place never move anything.
+    std::int64_t GrabOffset = 0;
     bool DraggingSlide = false;
     bool DraggingCursor = false;
 
