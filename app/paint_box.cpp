@@ -20,12 +20,12 @@ PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
 
 void PaintBox::ShowPicture(Bitmap picture) {
     shown_ = std::move(picture);
-    if (showingPicture_) {
+    if (presenting_) {
         return;
     }
-    showingPicture_ = true;
+    presenting_ = true;
     repaint();
-    showingPicture_ = false;
+    presenting_ = false;
 }
 
 std::optional<Color> PaintBox::ShownColor(int x, int y) const {
@@ -36,10 +36,10 @@ std::optional<Color> PaintBox::ShownColor(int x, int y) const {
 }
 
 void PaintBox::paintEvent(QPaintEvent*) {
-    if (!showingPicture_) {
-        showingPicture_ = true;
+    if (!presenting_) {
+        presenting_ = true;
         emit paintRequested();
-        showingPicture_ = false;
+        presenting_ = false;
     }
     if (shown_.Width() == 0 || shown_.Height() == 0) {
         return;

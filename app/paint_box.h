@@ -37,5 +37,7 @@ protected:
 
 private:
     Bitmap shown_{0, 0};
-    bool showingPicture_ = false;  // a repaint of ShowPicture's own: nothing to render
+    // Set while a paint request is answered or ShowPicture repaints: a paint then only copies
+    // the picture, and ShowPicture only stores it.
+    bool presenting_ = false;
 };

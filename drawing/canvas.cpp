@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "drawing/image_view.h"
-#include "drawing/image_view.h"
 #include "readouts/windows1252.h"
 
 namespace {

@@ -19,9 +19,8 @@ constexpr int kHalfLabel = 68;
 constexpr int kUnitLabel = 96;
 constexpr int kEndLabel = 98;
 
-// Where a mark stands relative to the strip's offset a: the scale starts 40 px in, a number with
-// one decimal starts 10 px left of its tick and a whole number 3 px left.
-constexpr int kScaleStart = 40;
+// Where a number stands relative to the strip's offset a: one with a decimal starts 10 px left of
+// its tick and a whole number 3 px left.
 constexpr int kDecimalLabelStart = 30;
 constexpr int kWholeLabelStart = 37;
 constexpr int kLeftEndLabelStart = 36;

@@ -16,6 +16,9 @@ protected:
     ~ScaleMarks() = default;
 };
 
+// A scale starts 40 px right of its strip's offset a and ends at a + W.
+constexpr int kScaleStart = 40;
+
 // One strip's scale: its x offset a, the strip width W (the scale runs from a + 40 to a + W),
 // and the number at its left end on linear scales (0 or 10).
 struct ScalePlacement {

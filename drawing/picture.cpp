@@ -26,7 +26,6 @@ constexpr int kNameOffset = 115;
 
 // Horizontal layout of a strip relative to its offset a.
 constexpr int kBodyStart = 20;
-constexpr int kScaleStart = 40;
 constexpr int kNameStart = 46;
 constexpr int kBodyCorner = 10;
 // A stator strip counts its text offsets down from its top edge, and the cell starts 12 px higher.
