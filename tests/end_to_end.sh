@@ -11,7 +11,7 @@ fi
 
 program=$1
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 QT_QPA_PLATFORM=xcb ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$program" >"$work/program.log" 2>&1 &
 pid=$!
