@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "drawing/bitmap.h"
 #include "drawing/canvas.h"
@@ -210,13 +211,15 @@ TEST_F(StripPainterTest, TickRoundingToNothingDrawsNothing) {
     }
 }
 
-// Sizes and positions far from the window's own: every render must stay sound.
+// Sizes and positions far from the window's own: every render stays sound (the sanitizers watch
+// it) and still shows what it can.
 struct ExtremeCase {
     const char* name;
     int width;
     int height;
     std::int32_t slideX;
     std::int32_t cursorX;
+    std::vector<PixelCase> pixels;
 };
 
 class ExtremeRender : public ::testing::TestWithParam<ExtremeCase> {};
@@ -225,24 +228,58 @@ TEST_P(ExtremeRender, IsSoundInBothModes) {
     const ExtremeCase& c = GetParam();
     for (const ScaleMode mode : {ScaleMode::Logarithmic, ScaleMode::Linear}) {
         const Bitmap picture = Render(c.width, c.height, {mode, c.slideX, c.cursorX});
-        EXPECT_EQ(picture.Width(), c.width);
+        for (const PixelCase& p : c.pixels) {
+            EXPECT_EQ(picture.Pixel(p.x, p.y), p.color) << p.what;
+        }
     }
 }
 
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 
-INSTANTIATE_TEST_SUITE_P(Cases, ExtremeRender,
-                         ::testing::Values(ExtremeCase{"Empty", 0, 0, 0, 150},
-                                           ExtremeCase{"OnePixel", 1, 1, 0, 150},
-                                           ExtremeCase{"EightyWide", 80, 539, 0, -20},
-                                           ExtremeCase{"NegativeStripHeight", 1164, 40, 0, 150},
-                                           ExtremeCase{"SlideFarLeft", 1164, 539, kMin, kMin},
-                                           ExtremeCase{"SlideFarRight", 1164, 539, kMax, kMax},
-                                           ExtremeCase{"VeryWide", 32767, 120, kMax, 16000},
-                                           ExtremeCase{"VeryTall", 120, 32767, kMin, -20}),
-                         [](const ::testing::TestParamInfo<ExtremeCase>& test) {
-                             return std::string(test.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExtremeRender,
+    ::testing::Values(
+        ExtremeCase{"Empty", 0, 0, 0, 150, {}}, ExtremeCase{"OnePixel", 1, 1, 0, 150, {}},
+        // Both fill points lie outside a picture this narrow: the frame stays unfilled.
+        ExtremeCase{"EightyWide",
+                    80,
+                    539,
+                    0,
+                    -20,
+                    {{"outer outline", 0, 10, kCursorBlue}, {"unfilled frame", 0, 12, kWhite}}},
+        ExtremeCase{
+            "NegativeStripHeight",
+            1164,
+            40,
+            0,
+            150,
+            {{"frame", 150, 12, kCursorFrameColor}, {"outer outline", 145, 10, kCursorBlue}}},
+        ExtremeCase{"SlideFarLeft",
+                    1164,
+                    539,
+                    kMin,
+                    kMin,
+                    {{"upper stator", 30, 141, kOutline}, {"no slide", 600, 60, kWhite}}},
+        ExtremeCase{"SlideFarRight",
+                    1164,
+                    539,
+                    kMax,
+                    kMax,
+                    {{"lower stator", 30, 390, kOutline}, {"no copy", 600, 300, kWhite}}},
+        ExtremeCase{"VeryWide",
+                    32767,
+                    120,
+                    kMax,
+                    16000,
+                    {{"frame", 16000, 12, kCursorFrameColor},
+                     {"upper stator's top outline near its end", 32700, 37, kOutline}}},
+        ExtremeCase{"VeryTall",
+                    120,
+                    32767,
+                    kMin,
+                    -20,
+                    {{"frame", 0, 12, kCursorFrameColor}, {"lower stator", 30, 24561, kOutline}}}),
+    [](const ::testing::TestParamInfo<ExtremeCase>& test) { return std::string(test.param.name); });
 
 }  // namespace

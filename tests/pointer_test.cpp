@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "app/paint_box.h"
+#include "drawing/picture.h"
 #include "tests/paint_counter.h"
 
 namespace {
@@ -86,7 +87,8 @@ TEST_F(PointerTest, DraggingTheSlideMovesBothViewsWithTheMouse) {
     Press({500, 300});  // lower slide band, where no copy is drawn
     Move({620, 310});
     EXPECT_EQ(form.SlideX, 120);
-    EXPECT_EQ(form.PB1->ShownColor(160, 139), Rgb(128, 0, 0));  // the moved left end tick
+    EXPECT_EQ(form.PB1->ShownColor(160, 139), Rgb(128, 0, 0));  // the slide's left end tick
+    EXPECT_EQ(form.PB1->ShownColor(160, 388), Rgb(128, 0, 0));  // the left copy's right end tick
     Release({650, 400});
     EXPECT_EQ(form.SlideX, 150);
     EXPECT_FALSE(form.DraggingSlide);
@@ -175,13 +177,19 @@ TEST_F(PointerTest, SlideAndCursorTogether) {
     EXPECT_EQ(form.CursorX, 260);
 }
 
-// Positions near the ends of the 32-bit range saturate instead of wrapping.
+// Near the ends of the 32-bit range a press and release in place still leave the slide where it
+// is, and a drag beyond the end stops there instead of wrapping.
 TEST_F(PointerTest, ExtremePositionsDoNotWrap) {
-    form.SlideX = std::numeric_limits<std::int32_t>::min();
-    form.PB1MouseDown(kAwayFromTheCursor, 60);
-    EXPECT_EQ(form.GrabOffset, std::numeric_limits<std::int32_t>::max());
-    form.PB1MouseUp(-kAwayFromTheCursor);
-    EXPECT_EQ(form.SlideX, std::numeric_limits<std::int32_t>::min());
+    for (const std::int32_t end :
+         {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()}) {
+        form.SlideX = end;
+        form.PB1MouseDown(kAwayFromTheCursor, 60);
+        form.PB1MouseUp(kAwayFromTheCursor);
+        EXPECT_EQ(form.SlideX, end);
+        form.PB1MouseDown(kAwayFromTheCursor, 60);
+        form.PB1MouseUp(end < 0 ? -kAwayFromTheCursor : 3 * kAwayFromTheCursor);
+        EXPECT_EQ(form.SlideX, end);
+    }
 }
 
 TEST_F(PointerTest, DoubleClickArrivesAsPressReleaseDoubleClickPressRelease) {
@@ -208,6 +216,38 @@ TEST_F(PointerTest, DoubleClickOnTheSlideTogglesThePanelAndLeavesTheSlide) {
     DoubleClick({kAwayFromTheCursor, 60});
     EXPECT_TRUE(form.Panel3->isVisible());
     EXPECT_EQ(form.PB1->height(), 539);
+}
+
+// The second press of a double click tests the bands at the new size: row 300 lies in the lower
+// slide band at the first size, but in no band once the panel is hidden.
+TEST_F(PointerTest, SecondPressOfADoubleClickUsesTheNewSize) {
+    const QPoint at(kAwayFromTheCursor, 300);
+    Press(at);
+    EXPECT_TRUE(form.DraggingSlide);
+    Release(at);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, form.PB1->mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.PB1, &second);
+    EXPECT_EQ(form.PB1->height(), 684);
+    EXPECT_FALSE(form.DraggingSlide);
+    Release(at);
+}
+
+TEST_F(PointerTest, ActivationSetsTheStartButDrawsNothing) {
+    form.SlideX = 99;
+    form.CursorX = 400;
+    form.GrabOffset = 5;
+    form.DraggingSlide = true;
+    form.PB1Paint();
+    PaintCounter counter;
+    form.PB1->installEventFilter(&counter);
+    form.FormActivate();
+    EXPECT_EQ(form.SlideX, 0);
+    EXPECT_EQ(form.CursorX, 150);
+    EXPECT_EQ(form.GrabOffset, 5);
+    EXPECT_FALSE(form.DraggingSlide);
+    EXPECT_EQ(counter.paints, 0);
+    EXPECT_EQ(form.PB1->ShownColor(400, 12), kCursorFrameColor);  // still the old picture
 }
 
 TEST_F(PointerTest, ShowingTheWindowAgainKeepsTheState) {
