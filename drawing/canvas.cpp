@@ -18,7 +18,8 @@
 
 namespace {
 
-// Line arithmetic multiplies two coordinate differences; 128 bits hold that for any tamed input.
+// Clipping a slanted line multiplies two coordinate differences; 128 bits hold that for any tamed
+// input.
 __extension__ typedef __int128 Wide;
 
 // Far beyond any image, yet sums and products of a few such values stay in range.
@@ -28,22 +29,20 @@ std::int64_t Tame(std::int64_t coordinate) {
     return std::clamp(coordinate, -kFarAway, kFarAway);
 }
 
-// Inclusive; empty when first > last.
-template <typename Number>
+// Columns, rows or steps from first to last, both included; empty when first > last.
 struct Range {
-    Number first;
-    Number last;
+    std::int64_t first;
+    std::int64_t last;
 
     bool Empty() const { return first > last; }
-    Range Cut(Number low, Number high) const {
+    Range Cut(std::int64_t low, std::int64_t high) const {
         return {std::max(first, low), std::min(last, high)};
     }
 };
-using Columns = Range<std::int64_t>;
 
 // Sets the columns of one row, cut to the row.
-void FillSpan(Color* row, int width, Columns columns, Color color) {
-    const Columns visible = columns.Cut(0, width - 1);
+void FillSpan(Color* row, int width, Range columns, Color color) {
+    const Range visible = columns.Cut(0, width - 1);
     if (!visible.Empty()) {
         std::fill_n(row + visible.first, visible.last - visible.first + 1, color);
     }
@@ -66,7 +65,7 @@ public:
           radiusY_(static_cast<long double>(cornerHeight) / 2) {}
 
     // Empty for rows outside the shape.
-    Columns RowSpan(std::int64_t row) const {
+    Range RowSpan(std::int64_t row) const {
         if (row < top_ || row >= bottom_) {
             return {1, 0};
         }
@@ -76,9 +75,10 @@ public:
 
 private:
     // The least inset that puts the pixel centre inside the corner ellipse, k rows from the
-    // nearer horizontal edge.
+    // nearer horizontal edge. The rows nearest the ellipse's middle reach the sides, so that some
+    // row covers every column of the rectangle, also one only two rows high.
     std::int64_t CornerInset(std::int64_t k) const {
-        if (2 * k >= cornerRows_) {
+        if (2 * k + 2 >= cornerRows_) {
             return 0;
         }
         const long double dy = (static_cast<long double>(k) + 0.5L) - radiusY_;
@@ -99,12 +99,12 @@ private:
 
 // The columns of a row whose four neighbours all lie in the shape: the row's span less its ends,
 // cut to the spans above and below.
-Columns Inside(Columns above, Columns row, Columns below) {
+Range Inside(Range above, Range row, Range below) {
     if (above.Empty() || below.Empty()) {
         return {1, 0};
     }
-    return Columns{row.first + 1, row.last - 1}.Cut(std::max(above.first, below.first),
-                                                    std::min(above.last, below.last));
+    return Range{row.first + 1, row.last - 1}.Cut(std::max(above.first, below.first),
+                                                  std::min(above.last, below.last));
 }
 
 struct ShapePaint {
@@ -114,7 +114,7 @@ struct ShapePaint {
 };
 
 // The outline is every pixel of the span outside `inside`.
-void PaintShapeRow(Color* row, int width, Columns span, Columns inside, ShapePaint paint) {
+void PaintShapeRow(Color* row, int width, Range span, Range inside, ShapePaint paint) {
     if (inside.Empty()) {
         FillSpan(row, width, span, paint.outline);
         return;
@@ -134,8 +134,8 @@ struct LinePen {
 };
 
 // The coordinates a line passes from start up to, not including, end, cut to [0, limit).
-Columns RunInside(std::int64_t start, std::int64_t end, std::int64_t limit) {
-    const Columns run = start < end ? Columns{start, end - 1} : Columns{end + 1, start};
+Range RunInside(std::int64_t start, std::int64_t end, std::int64_t limit) {
+    const Range run = start < end ? Range{start, end - 1} : Range{end + 1, start};
     return run.Cut(0, limit - 1);
 }
 
@@ -148,7 +148,7 @@ void DrawHorizontal(Bitmap& image, std::int64_t x0, std::int64_t x1, std::int64_
     if (y < 0 || y >= image.Height()) {
         return;
     }
-    const Columns columns = RunInside(x0, x1, image.Width());
+    const Range columns = RunInside(x0, x1, image.Width());
     if (columns.Empty()) {
         return;
     }
@@ -166,7 +166,7 @@ void DrawVertical(Bitmap& image, std::int64_t x, std::int64_t y0, std::int64_t y
     if (x < 0 || x >= image.Width()) {
         return;
     }
-    const Columns rows = RunInside(y0, y1, image.Height());
+    const Range rows = RunInside(y0, y1, image.Height());
     if (rows.Empty()) {
         return;
     }
@@ -178,63 +178,85 @@ void DrawVertical(Bitmap& image, std::int64_t x, std::int64_t y0, std::int64_t y
     }
 }
 
-Wide CeilDiv(Wide numerator, Wide denominator) {  // denominator > 0
-    return numerator / denominator + (numerator % denominator > 0 ? 1 : 0);
-}
+// A slanted line walks n steps along its longer axis and m across. Step k stands
+// floor((2km + n) / 2n) across from the start: where Bresenham's error term puts it. The line is
+// clipped first, with that closed form, to the steps whose pixel lies in the image; the walk then
+// starts at the first of them with the error term it has there, however far the ends lie.
+class SlantedLine {
+public:
+    SlantedLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1)
+        : alongX_(Distance(x0, x1) >= Distance(y0, y1)),
+          major_(alongX_ ? Axis{x0, x1} : Axis{y0, y1}),
+          minor_(alongX_ ? Axis{y0, y1} : Axis{x0, x1}),
+          n_(major_.Length()),
+          m_(minor_.Length()) {}
 
-// One axis of a slanted line: where it starts, how far it goes, and the image's extent along it.
-struct Axis {
-    std::int64_t start;
-    Wide delta;
-    std::int64_t limit;
-    std::int64_t stride;  // between neighbouring pixels along the axis
-
-    int Direction() const { return delta > 0 ? 1 : -1; }
-    Wide Length() const { return delta > 0 ? delta : -delta; }
-    // The steps k with start + Direction() * k inside [0, limit).
-    Range<Wide> StepsInside() const {
-        return Direction() > 0 ? Range<Wide>{-Wide{start}, Wide{limit} - 1 - start}
-                               : Range<Wide>{Wide{start} - limit + 1, Wide{start}};
+    void Draw(Bitmap& image, LinePen pen) const {
+        const std::int64_t majorLimit = alongX_ ? image.Width() : image.Height();
+        const std::int64_t minorLimit = alongX_ ? image.Height() : image.Width();
+        const Range steps = VisibleSteps(majorLimit, minorLimit);
+        if (steps.Empty()) {
+            return;
+        }
+        const Wide start = 2 * Wide{steps.first} * m_ + n_;
+        auto error = static_cast<std::int64_t>(start % (2 * n_));
+        std::int64_t u = major_.At(steps.first);
+        std::int64_t v = minor_.At(static_cast<std::int64_t>(start / (2 * n_)));
+        for (std::int64_t k = steps.first; k <= steps.last; ++k) {
+            if (!pen.dotted || k % 2 == 0) {
+                image.SetPixel(static_cast<int>(alongX_ ? u : v), static_cast<int>(alongX_ ? v : u),
+                               pen.color);
+            }
+            u += major_.Direction();
+            error += 2 * m_;
+            if (error >= 2 * n_) {
+                error -= 2 * n_;
+                v += minor_.Direction();
+            }
+        }
     }
+
+private:
+    struct Axis {
+        std::int64_t start;
+        std::int64_t end;
+
+        std::int64_t Direction() const { return start < end ? 1 : -1; }
+        std::int64_t Length() const { return Distance(start, end); }
+        std::int64_t At(std::int64_t steps) const { return start + Direction() * steps; }
+        // The steps whose coordinate lies in [0, limit).
+        Range StepsInside(std::int64_t limit) const {
+            return Direction() > 0 ? Range{-start, limit - 1 - start}
+                                   : Range{start - limit + 1, start};
+        }
+    };
+
+    static std::int64_t Distance(std::int64_t a, std::int64_t b) { return a < b ? b - a : a - b; }
+
+    static Wide CeilDiv(Wide numerator, Wide denominator) {  // denominator > 0
+        return numerator / denominator + (numerator % denominator > 0 ? 1 : 0);
+    }
+
+    // The steps along the longer axis whose pixel lies in the image on both axes.
+    Range VisibleSteps(std::int64_t majorLimit, std::int64_t minorLimit) const {
+        const Range across = minor_.StepsInside(minorLimit).Cut(0, m_);
+        if (across.Empty()) {
+            return across;
+        }
+        // Step k lies at least j across when 2km + n >= 2nj, and at most j when 2km + n < 2n(j+1).
+        const Wide firstReaching = CeilDiv((2 * Wide{across.first} - 1) * n_, 2 * Wide{m_});
+        const Wide lastWithin = CeilDiv((2 * Wide{across.last} + 1) * n_, 2 * Wide{m_}) - 1;
+        const Range along = major_.StepsInside(majorLimit).Cut(0, n_ - 1);
+        return along.Cut(static_cast<std::int64_t>(std::max<Wide>(firstReaching, along.first)),
+                         static_cast<std::int64_t>(std::min<Wide>(lastWithin, along.last)));
+    }
+
+    bool alongX_;
+    Axis major_;
+    Axis minor_;
+    std::int64_t n_;
+    std::int64_t m_;
 };
-
-// Bresenham in closed form: with n steps along the major axis and m along the minor one, step k
-// is offset by floor((2km + n) / 2n) across. The visible steps follow from both axes' limits,
-// so the loop runs over visible pixels only, however long the line is.
-void DrawSlanted(Bitmap& image, Axis major, Axis minor, LinePen pen) {
-    const Wide n = major.Length();
-    const Wide m = minor.Length();
-    const Range<Wide> offsets = minor.StepsInside().Cut(0, m);
-    if (offsets.Empty()) {
-        return;
-    }
-    Range<Wide> steps = major.StepsInside().Cut(0, n - 1);
-    steps = steps.Cut(CeilDiv((2 * offsets.first - 1) * n, 2 * m),
-                      CeilDiv((2 * offsets.last + 1) * n, 2 * m) - 1);
-    if (steps.Empty()) {
-        return;
-    }
-    const Wide numerator = 2 * steps.first * m + n;
-    const Wide offset = numerator / (2 * n);
-    Wide error = numerator % (2 * n);
-    const Wide u = major.start + major.Direction() * steps.first;
-    const Wide v = minor.start + minor.Direction() * offset;
-    auto index = static_cast<std::int64_t>(u * major.stride + v * minor.stride);
-    const std::int64_t majorStep = major.Direction() * major.stride;
-    const std::int64_t minorStep = minor.Direction() * minor.stride;
-    Color* pixels = image.Row(0);
-    for (Wide k = steps.first; k <= steps.last; ++k) {
-        if (!pen.dotted || (k & 1) == 0) {
-            pixels[index] = pen.color;
-        }
-        index += majorStep;
-        error += 2 * m;
-        if (error >= 2 * n) {
-            error -= 2 * n;
-            index += minorStep;
-        }
-    }
-}
 
 // ---- Flood fill ----
 
@@ -458,7 +480,7 @@ void Canvas::RoundRect(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::i
     const std::int64_t right = Tame(std::max(x1, x2));
     const std::int64_t top = Tame(std::min(y1, y2));
     const std::int64_t bottom = Tame(std::max(y1, y2));
-    const Columns rows = Columns{top, bottom - 1}.Cut(0, image_.Height() - 1);
+    const Range rows = Range{top, bottom - 1}.Cut(0, image_.Height() - 1);
     if (rows.Empty() || right <= 0 || left >= image_.Width() || left == right) {
         return;
     }
@@ -467,10 +489,10 @@ void Canvas::RoundRect(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::i
                              std::clamp<std::int64_t>(cornerHeight, 0, bottom - top));
     const ShapePaint paint{penColor_, fillColor_, FillsInside()};
     // Each visible row's span is worked out once, with the one above and below at hand.
-    Columns above = shape.RowSpan(rows.first - 1);
-    Columns span = shape.RowSpan(rows.first);
+    Range above = shape.RowSpan(rows.first - 1);
+    Range span = shape.RowSpan(rows.first);
     for (std::int64_t y = rows.first; y <= rows.last; ++y) {
-        const Columns below = shape.RowSpan(y + 1);
+        const Range below = shape.RowSpan(y + 1);
         PaintShapeRow(image_.Row(static_cast<int>(y)), image_.Width(), span,
                       Inside(above, span, below), paint);
         above = span;
@@ -493,13 +515,7 @@ void Canvas::LineTo(std::int64_t x, std::int64_t y) {
     } else if (x0 == penX_) {
         DrawVertical(image_, x0, y0, penY_, pen);
     } else {
-        const Axis across{x0, Wide{penX_} - x0, image_.Width(), 1};
-        const Axis down{y0, Wide{penY_} - y0, image_.Height(), image_.Width()};
-        if (across.Length() >= down.Length()) {
-            DrawSlanted(image_, across, down, pen);
-        } else {
-            DrawSlanted(image_, down, across, pen);
-        }
+        SlantedLine(x0, y0, penX_, penY_).Draw(image_, pen);
     }
 }
 

@@ -314,6 +314,16 @@ const PictureCase kShapeCases[] = {
         ".PFFFFP.",
         "..PPPP..",
         "........"}},
+    // Two rows leave no straight side between the corners: the rows still reach both ends, as a
+    // strip body does in a drawing area 57 to 63 px high.
+    {"FlatRoundRectKeepsItsEndColumns", {},
+     [](Canvas& canvas) { canvas.RoundRect(1, 2, 7, 4, 10, 10); }, {
+        "........",
+        "........",
+        ".PPPPPP.",
+        ".PPPPPP.",
+        "........",
+        "........"}},
     {"ZeroCornerIsARectangle", {},
      [](Canvas& canvas) { canvas.RoundRect(5, 4, 1, 1, 0, 0); }, kPlainRect},
     {"NegativeCornerIsARectangle", {},
@@ -451,7 +461,7 @@ const PictureCase kLineCases[] = {
         "xxxxxxxx",
         "xxxxxxxx",
         "xxxxxxxx"}},
-    {"DottedPhaseCountsFromTheClippedStart", kAllOther, DottedLine(-9, 1, 20, 1), {
+    {"DottedPhaseCountsFromTheUnclippedStart", kAllOther, DottedLine(-9, 1, 20, 1), {
         "xxxxxxxx",
         "xPxPxPxP",
         "xxxxxxxx",
