@@ -11,8 +11,9 @@
 #include "app/paint_box.h"
 #include "app/radio_group.h"
 #include "app/string_grid.h"
+#include "drawing/compose.h"
 #include "drawing/picture.h"
-#include "drawing/render.h"
+#include "geometry/picture_layout.h"
 #include "readouts/scale_mode.h"
 #include "readouts/windows1252.h"
 
@@ -23,10 +24,6 @@ constexpr int kClientHeight = 684;
 constexpr int kPanel3Height = 145;
 constexpr QColor kPanel3Color(240, 240, 240);
 constexpr QColor kNavy(0, 0, 128);
-
-// The cursor stops where its hairline meets the first or the last mark of the stator.
-constexpr std::int64_t kCursorLeftmost = -20;
-constexpr std::int64_t kCursorRightMargin = 100;
 
 constexpr std::int32_t kStartSlideX = 0;
 constexpr std::int32_t kStartCursorX = 150;
@@ -80,7 +77,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     windowLayout->setContentsMargins(0, 0, 0, 0);
     windowLayout->addWidget(BasePanel);
 
-    PB1 = new PaintBox(BasePanel);
+    PB1 = new PaintBox(BasePanel,
+                       [this](int width, int height) { return PB1Paintwmf(width, height); });
     Panel3 = new QWidget(BasePanel);
     Panel3->setFixedHeight(kPanel3Height);
     FillWith(Panel3, kPanel3Color);
@@ -121,7 +119,6 @@ void TForm1::BuildPanel3() {
 }
 
 void TForm1::WireEvents() {
-    connect(PB1, &PaintBox::paintRequested, this, &TForm1::PB1Paint);
     connect(PB1, &PaintBox::pressed, this, &TForm1::PB1MouseDown);
     connect(PB1, &PaintBox::moved, this, [this](int x, int) { PB1MouseMove(x); });
     connect(PB1, &PaintBox::released, this, [this](int x, int) { PB1MouseUp(x); });
@@ -146,34 +143,27 @@ void TForm1::FormActivate() {
     CursorX = kStartCursorX;
 }
 
+// The paint box composes through PB1Paintwmf and shows the picture before this returns.
 void TForm1::PB1Paint() {
-    Bitmap image(PB1->width(), PB1->height());
-    {
-        Canvas canvas(image, PB1->logicalDpiY());
-        PB1Paintwmf(canvas);
-    }  // the canvas lets go of the pixels before they move to the screen
-    PB1->ShowPicture(std::move(image));
+    PB1->PaintNow();
 }
 
-void TForm1::PB1Paintwmf(Canvas& canvas) {
+Bitmap TForm1::PB1Paintwmf(int width, int height) {
     const SlideRuleView view{ScaleModeOfItemIndex(RG1->ItemIndex()), SlideX, CursorX};
-    Label2->setText(Text(RenderSlideRule(canvas, view, *SG1)));
+    ComposedPicture picture = ComposePicture(width, height, view, *SG1, PB1->logicalDpiY());
+    Label2->setText(Text(picture.taskLine));
     Label2->adjustSize();
+    return std::move(picture.image);
 }
 
 // The frame wins over the slide: a press on yellow grabs the cursor even above a slide strip.
 void TForm1::PB1MouseDown(int X, int Y) {
-    const int height = PB1->height();
-    const int stripHeight = (height - 60) / 4;
-    const int lowerViewTop = height / 2;
     if (PB1->ShownColor(X, Y) == kCursorFrameColor) {
         DraggingCursor = true;
         GrabOffset = std::int64_t{X} - CursorX;
         return;
     }
-    const bool onUpperSlide = 20 < Y && Y < stripHeight + 22;
-    const bool onLowerSlides = lowerViewTop < Y && Y < lowerViewTop + stripHeight + 2;
-    if (onUpperSlide || onLowerSlides) {
+    if (AreaLayout().InSlideBand(Y)) {
         DraggingSlide = true;
         GrabOffset = std::int64_t{X} - SlideX;
     }
@@ -185,7 +175,7 @@ void TForm1::PB1MouseMove(int X) {
         PB1Paint();
     }
     if (DraggingCursor) {
-        CursorX = ClampedCursorX(std::int64_t{X} - GrabOffset);
+        CursorX = AreaLayout().ClampCursor(std::int64_t{X} - GrabOffset);
         PB1Paint();
     }
 }
@@ -198,19 +188,17 @@ void TForm1::PB1MouseUp(int X) {
     }
     if (DraggingCursor) {
         DraggingCursor = false;
-        CursorX = ClampedCursorX(std::int64_t{X} - GrabOffset);
+        CursorX = AreaLayout().ClampCursor(std::int64_t{X} - GrabOffset);
         PB1Paint();
     }
+}
+
+// Each event takes the layout anew from the drawing area's current size.
+PictureLayout TForm1::AreaLayout() const {
+    return PictureLayout::ForArea(PB1->width(), PB1->height());
 }
 
 void TForm1::PB1DblClick() {
     Panel3->setVisible(!Panel3->isVisible());
     BasePanel->layout()->activate();  // the drawing area takes its new size at once
-}
-
-// The right bound is applied last, so it wins when the drawing area is narrower than 80 px.
-std::int32_t TForm1::ClampedCursorX(std::int64_t x) const {
-    x = std::max(x, kCursorLeftmost);
-    x = std::min(x, std::int64_t{PB1->width()} - kCursorRightMargin);
-    return static_cast<std::int32_t>(x);
 }

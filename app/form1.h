@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "drawing/canvas.h"
-
+class Bitmap;
 class QLabel;
+struct PictureLayout;
 class PaintBox;
 class RadioGroup;
 class StringGrid;
@@ -43,7 +43,9 @@ public:
     void PB1MouseMove(int X);
     void PB1MouseUp(int X);
     void PB1DblClick();
-    void PB1Paintwmf(Canvas& canvas);
+    // The render of every paint: the picture of the current state for a drawing area of that
+    // size; the table and the task line follow.
+    Bitmap PB1Paintwmf(int width, int height);
     void FormActivate();
 
 protected:
@@ -52,7 +54,7 @@ protected:
 private:
     void BuildPanel3();
     void WireEvents();
-    std::int32_t ClampedCursorX(std::int64_t x) const;
+    PictureLayout AreaLayout() const;
 
     bool activated_ = false;
 };

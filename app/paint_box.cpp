@@ -13,19 +13,19 @@ QPoint PixelOf(const QMouseEvent* event) {
 
 }  // namespace
 
-PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
+PaintBox::PaintBox(QWidget* parent, Composer composer)
+    : QWidget(parent), composer_(std::move(composer)) {
     setMouseTracking(true);  // moves arrive with no button held, too
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PaintBox::ShowPicture(Bitmap picture) {
-    shown_ = std::move(picture);
-    if (presenting_) {
-        return;
-    }
-    presenting_ = true;
+// Qt paints only a box that is on the screen, and then before repaint() returns.
+void PaintBox::PaintNow() {
+    const int before = compositions_;
     repaint();
-    presenting_ = false;
+    if (compositions_ == before) {
+        Compose();
+    }
 }
 
 std::optional<Color> PaintBox::ShownColor(int x, int y) const {
@@ -35,15 +35,13 @@ std::optional<Color> PaintBox::ShownColor(int x, int y) const {
     return shown_.Pixel(x, y);
 }
 
+Bitmap PaintBox::Compose() {
+    ++compositions_;
+    return composer_(width(), height());
+}
+
 void PaintBox::paintEvent(QPaintEvent*) {
-    if (!presenting_) {
-        presenting_ = true;
-        emit paintRequested();
-        presenting_ = false;
-    }
-    if (shown_.Width() == 0 || shown_.Height() == 0) {
-        return;
-    }
+    shown_ = Compose();
     QPainter painter(this);
     painter.drawImage(0, 0, ImageView(shown_));
 }

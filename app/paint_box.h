@@ -1,28 +1,35 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "drawing/bitmap.h"
 #include "drawing/color.h"
 
-// The drawing area. It shows composed pictures and hands its paint requests and mouse events on.
-// A left double click arrives as: press, release, double click followed by a press, release.
+// The drawing area. Every paint composes a fresh picture of the box's size and puts it on the
+// screen; the mouse events are handed on. A left double click arrives as: press, release, double
+// click followed by a press, release.
 class PaintBox final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PaintBox(QWidget* parent);
+    using Composer = std::function<Bitmap(int width, int height)>;
 
-    // Puts the picture on the screen before returning. Called while the box paints itself, the
-    // picture becomes that paint's; called elsewhere, the box repaints at once.
-    void ShowPicture(Bitmap picture);
+    PaintBox(QWidget* parent, Composer composer);
+
+    // Composes a picture and shows it before returning. Where nothing can be shown (the box is
+    // hidden, or has no width or no height) the picture is still composed, for what composing
+    // writes besides it.
+    void PaintNow();
 
     // The colour the screen shows at (x, y): a pixel of the picture shown last; none outside it.
     std::optional<Color> ShownColor(int x, int y) const;
 
+    // How many pictures the box has composed.
+    int Compositions() const { return compositions_; }
+
 signals:
-    void paintRequested();
     void pressed(int x, int y);
     void moved(int x, int y);
     void released(int x, int y);
@@ -36,8 +43,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    Bitmap Compose();
+
+    Composer composer_;
     Bitmap shown_{0, 0};
-    // Set while a paint request is answered or ShowPicture repaints: a paint then only copies
-    // the picture, and ShowPicture only stores it.
-    bool presenting_ = false;
+    int compositions_ = 0;
 };

@@ -8,8 +8,7 @@
 #include <QGuiApplication>
 
 #include "drawing/bitmap.h"
-#include "drawing/canvas.h"
-#include "drawing/render.h"
+#include "drawing/compose.h"
 #include "readouts/readout_table.h"
 
 namespace {
@@ -30,9 +29,8 @@ void WholeRender(benchmark::State& state) {
     const ScaleMode mode = state.range(2) == 1 ? ScaleMode::Logarithmic : ScaleMode::Linear;
     ReadoutTable table;
     for (auto _ : state) {
-        Bitmap image(width, height);
-        Canvas canvas(image);
-        benchmark::DoNotOptimize(RenderSlideRule(canvas, {mode, 0, 150}, table));
+        ComposedPicture picture = ComposePicture(width, height, {mode, 0, 150}, table);
+        benchmark::DoNotOptimize(picture.image.Row(0));
         benchmark::ClobberMemory();
     }
 }

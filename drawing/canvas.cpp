@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "drawing/image_view.h"
+#include "geometry/box.h"
 #include "readouts/windows1252.h"
 
 namespace {
@@ -436,6 +437,17 @@ public:
         painter_.drawText(QPoint(x, y + cell_.ascent), text);
     }
 
+    // Every pixel the text may touch: its cell and its glyphs' bounds, with a pixel to spare for
+    // their smoothed edges.
+    Box Extent(int x, int y, const QString& text) const {
+        const QFontMetrics metrics = painter_.fontMetrics();
+        const QRect cell(x, y, metrics.horizontalAdvance(text), cell_.height);
+        const QRect ink = metrics.boundingRect(text).translated(x, y + cell_.ascent);
+        const QRect extent = cell.united(ink).adjusted(-1, -1, 1, 1);
+        return {extent.left(), extent.top(), std::int64_t{extent.right()} + 1,
+                std::int64_t{extent.bottom()} + 1};
+    }
+
 private:
     static QFont MakeFont(const std::string& family, int pixelSize) {
         QFont font;
@@ -555,4 +567,7 @@ void Canvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text) {
         }
     }
     textPainter_->Write(left, top, qtext, textColor_);
+    if (textCells_) {
+        textCells_->push_back(textPainter_->Extent(left, top, qtext));
+    }
 }

@@ -4,9 +4,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "drawing/bitmap.h"
 #include "drawing/color.h"
+
+struct Box;
 
 enum class PenStyle { Solid, Dotted };
 enum class FillStyle { Solid, Clear };
@@ -65,7 +68,8 @@ public:
     // glyphs as it was.
     void TextOut(std::int64_t x, std::int64_t y, std::string_view text);
 
-    Bitmap& Image() { return image_; }
+    // From now on every text written adds the pixels it may touch to cells; none stops that.
+    void RecordTextCells(std::vector<Box>* cells) { textCells_ = cells; }
 
 private:
     class TextPainter;
@@ -85,4 +89,5 @@ private:
     std::int64_t penX_ = 0;
     std::int64_t penY_ = 0;
     std::unique_ptr<TextPainter> textPainter_;  // made at the first text, ended with the canvas
+    std::vector<Box>* textCells_ = nullptr;
 };

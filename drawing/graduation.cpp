@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "geometry/picture_layout.h"
 #include "readouts/extended_precision.h"
 #include "readouts/number_text.h"
 
@@ -30,11 +31,11 @@ constexpr int kRightEndLabelBack = 10;
 // stored as a double; the column adds the integer start in extended precision as well.
 class ScaleRuler {
 public:
-    ScaleRuler(ScaleMarks& marks, const ScalePlacement& scale)
+    ScaleRuler(ScaleMarks& marks, const PictureLayout& layout, std::int64_t offset)
         : marks_(marks),
-          offset_(scale.offset),
-          stripWidth_(scale.stripWidth),
-          length_(static_cast<double>(scale.stripWidth - kScaleStart)) {}
+          offset_(offset),
+          scaleEnd_(layout.stripWidth),
+          length_(static_cast<double>(layout.scaleLength)) {}
 
     double LogDistance(Extended value) const {
         return static_cast<double>(std::log(value) / std::log(Extended{10}) * Extended{length_});
@@ -44,7 +45,7 @@ public:
     }
 
     void Tick(int length, double v) { marks_.DrawTick(length, Column(kScaleStart, v)); }
-    void Label(int offset, std::string_view text, int start, double v) {
+    void Label(int offset, std::string_view text, std::int64_t start, double v) {
         marks_.DrawLabel(offset, text, Column(start, v));
     }
     void LeftEndLabel(std::string_view text) {
@@ -52,17 +53,17 @@ public:
     }
     void RightEndLabel(std::string_view text) {
         marks_.DrawLabel(kEndLabel, text,
-                         static_cast<double>(offset_ + stripWidth_ - kRightEndLabelBack));
+                         static_cast<double>(offset_ + scaleEnd_ - kRightEndLabelBack));
     }
 
 private:
-    double Column(int start, double v) const {
+    double Column(std::int64_t start, double v) const {
         return static_cast<double>(static_cast<Extended>(offset_ + start) + Extended{v});
     }
 
     ScaleMarks& marks_;
     std::int64_t offset_;
-    std::int64_t stripWidth_;
+    std::int64_t scaleEnd_;  // the right end's column less the offset: W
     double length_;
 };
 
@@ -135,8 +136,9 @@ void DrawLinear(ScaleRuler& ruler, int start) {
 
 }  // namespace
 
-void DrawGraduation(ScaleMarks& marks, ScaleMode mode, const ScalePlacement& scale) {
-    ScaleRuler ruler(marks, scale);
+void DrawGraduation(ScaleMarks& marks, ScaleMode mode, const PictureLayout& layout,
+                    const ScalePlacement& scale) {
+    ScaleRuler ruler(marks, layout, scale.offset);
     if (mode == ScaleMode::Logarithmic) {
         DrawLogarithmic(ruler);
     } else {

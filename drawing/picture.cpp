@@ -3,8 +3,10 @@
 #include <array>
 #include <string_view>
 
+#include "drawing/canvas.h"
 #include "drawing/graduation.h"
 #include "drawing/rounding.h"
+#include "geometry/picture_layout.h"
 #include "readouts/extended_precision.h"
 
 namespace {
@@ -24,10 +26,8 @@ constexpr int kMeasureUnits = 120;
 constexpr int kEndTick = 80;
 constexpr int kNameOffset = 115;
 
-// Horizontal layout of a strip relative to its offset a.
-constexpr int kBodyStart = 20;
+// The name stands 46 px right of the strip's offset a, just right of the left end tick.
 constexpr int kNameStart = 46;
-constexpr int kBodyCorner = 10;
 // A stator strip counts its text offsets down from its top edge, and the cell starts 12 px higher.
 constexpr int kStatorTextLift = 12;
 
@@ -40,61 +40,60 @@ int StartValueOf(std::int64_t top) {
     return top == kTenToTwentyRow ? kTenToTwentyStart : 0;
 }
 
-void DrawScale(Canvas& canvas, const StripGeometry& g, const Strip& strip, ScaleMode mode) {
+void DrawScale(Canvas& canvas, const PictureLayout& layout, const Strip& strip, ScaleMode mode) {
     const std::int64_t a = strip.offset;
     canvas.SetFont(kFontFamily, kFontPoints);
     canvas.SetPenColor(kBodyOutline);
-    canvas.RoundRect(a + kBodyStart, strip.top, a + kBodyStart + g.stripWidth,
-                     strip.top + g.stripHeight + 2, kBodyCorner, kBodyCorner);
+    canvas.RoundRect(a + kStripBodyStart, strip.top, a + kStripBodyStart + layout.stripWidth,
+                     strip.top + layout.BodyRows(), kStripBodyCorner, kStripBodyCorner);
     canvas.SetPenColor(kTickColor);
-    StripPainter painter(canvas, g, strip);
+    StripPainter painter(canvas, layout, strip);
     painter.DrawTick(kEndTick, static_cast<double>(a + kScaleStart));
-    painter.DrawTick(kEndTick, static_cast<double>(a + g.stripWidth));
+    painter.DrawTick(kEndTick, static_cast<double>(a + layout.stripWidth));
     canvas.SetFillStyle(FillStyle::Clear);
     painter.DrawLabel(kNameOffset, strip.orientation == Orientation::Slide ? "Skale C" : "Skale D",
                       static_cast<double>(a + kNameStart));
-    DrawGraduation(painter, mode, {a, g.stripWidth, strip.startValue});
+    DrawGraduation(painter, mode, layout, {a, strip.startValue});
 }
 
 // A yellow frame between two blue outlines, and a dotted hairline in the clear window.
-void DrawCursor(Canvas& canvas, const StripGeometry& g, std::int64_t cx) {
-    const std::int64_t bottom = g.lowerViewTop + 2 * g.stripHeight;
+void DrawCursor(Canvas& canvas, const CursorLayout& cursor) {
     canvas.SetFillStyle(FillStyle::Clear);
     canvas.SetPenColor(kCursorOutline);
-    canvas.Rectangle(cx - 5, 10, cx + 125, bottom + 14);
-    canvas.RoundRect(cx + 6, 16, cx + 114, bottom + 8, 40, 40);
-    // Both points lie in the top bar of the frame, the first also in its left bar: when one side
-    // of the cursor is outside the picture, the other still fills the frame.
+    canvas.Rectangle(cursor.outer.left, cursor.outer.top, cursor.outer.right, cursor.outer.bottom);
+    canvas.RoundRect(cursor.inner.left, cursor.inner.top, cursor.inner.right, cursor.inner.bottom,
+                     kCursorWindowCorner, kCursorWindowCorner);
     canvas.SetFillColor(kCursorFrameColor);
-    canvas.FloodFill(cx + 4, 12, kCursorOutline);
-    canvas.FloodFill(cx + 112, 12, kCursorOutline);
+    canvas.FloodFill(cursor.leftSeed.x, cursor.leftSeed.y, kCursorOutline);
+    canvas.FloodFill(cursor.rightSeed.x, cursor.rightSeed.y, kCursorOutline);
     canvas.SetFillStyle(FillStyle::Clear);
     canvas.SetPenStyle(PenStyle::Dotted);
     canvas.SetPenColor(kHairlineColor);
-    canvas.MoveTo(cx + 60, 16);
-    canvas.LineTo(cx + 60, bottom + 8);
+    canvas.MoveTo(cursor.hairlineX, cursor.hairlineTop);
+    canvas.LineTo(cursor.hairlineX, cursor.hairlineBottom);
 }
 
 }  // namespace
 
 // The slide above the stator; below, the stator again with the slide's copies one scale length to
 // either side. A later strip covers what an earlier one drew.
-std::array<Strip, 5> StripsOf(const StripGeometry& g, std::int32_t slideX) {
-    const std::int64_t scaleLength = g.stripWidth - kScaleStart;
-    const std::int64_t h = g.stripHeight;
-    const std::array<std::int64_t, 5> tops = {20, h + 22, g.lowerViewTop, g.lowerViewTop,
-                                              g.lowerViewTop + h + 2};
+std::array<Strip, 5> StripsOf(const PictureLayout& layout, std::int32_t slideX) {
+    const std::int64_t length = layout.scaleLength;
+    const auto strip = [](std::int64_t offset, std::int64_t top, Orientation orientation) {
+        const Color fill = orientation == Orientation::Slide ? kSlideFill : kStatorFill;
+        return Strip{offset, top, orientation, fill, StartValueOf(top)};
+    };
     return {{
-        {slideX, tops[0], Orientation::Slide, kSlideFill, StartValueOf(tops[0])},
-        {0, tops[1], Orientation::Stator, kStatorFill, StartValueOf(tops[1])},
-        {slideX + scaleLength, tops[2], Orientation::Slide, kSlideFill, StartValueOf(tops[2])},
-        {slideX - scaleLength, tops[3], Orientation::Slide, kSlideFill, StartValueOf(tops[3])},
-        {0, tops[4], Orientation::Stator, kStatorFill, StartValueOf(tops[4])},
+        strip(slideX, layout.UpperSlideTop(), Orientation::Slide),
+        strip(0, layout.UpperStatorTop(), Orientation::Stator),
+        strip(slideX + length, layout.LowerSlidesTop(), Orientation::Slide),
+        strip(slideX - length, layout.LowerSlidesTop(), Orientation::Slide),
+        strip(0, layout.LowerStatorTop(), Orientation::Stator),
     }};
 }
 
-StripPainter::StripPainter(Canvas& canvas, const StripGeometry& geometry, const Strip& strip)
-    : canvas_(canvas), strip_(strip), height_(geometry.stripHeight) {}
+StripPainter::StripPainter(Canvas& canvas, const PictureLayout& layout, const Strip& strip)
+    : canvas_(canvas), strip_(strip), height_(layout.stripHeight) {}
 
 void StripPainter::DrawTick(int length, double x) {
     const std::int64_t t = Measure(length);
@@ -118,16 +117,10 @@ std::int64_t StripPainter::Measure(int units) const {
     return RoundToPixel(Extended(height_) / kMeasureUnits * units);
 }
 
-StripGeometry StripGeometry::ForArea(int width, int height) {
-    return {std::int64_t{width} - 40, (std::int64_t{height} - 60) / 4, std::int64_t{height} / 2};
-}
-
-void DrawPicture(Canvas& canvas, const SlideRuleView& view) {
-    const Bitmap& image = canvas.Image();
-    const StripGeometry geometry = StripGeometry::ForArea(image.Width(), image.Height());
-    for (const Strip& strip : StripsOf(geometry, view.slideX)) {
+void DrawPicture(Canvas& canvas, const PictureLayout& layout, const SlideRuleView& view) {
+    for (const Strip& strip : StripsOf(layout, view.slideX)) {
         canvas.SetFillColor(strip.fill);
-        DrawScale(canvas, geometry, strip, view.mode);
+        DrawScale(canvas, layout, strip, view.mode);
     }
-    DrawCursor(canvas, geometry, view.cursorX);
+    DrawCursor(canvas, layout.Cursor(view.cursorX));
 }

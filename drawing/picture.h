@@ -4,28 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
-#include "drawing/canvas.h"
 #include "drawing/color.h"
 #include "drawing/graduation.h"
+#include "drawing/slide_rule_view.h"
 #include "readouts/scale_mode.h"
 
-// What the picture shows: the scale mode, the slide's shift against the stator and the cursor's
-// reference column (its hairline stands 60 px to the right).
-struct SlideRuleView {
-    ScaleMode mode = ScaleMode::Logarithmic;
-    std::int32_t slideX = 0;
-    std::int32_t cursorX = 0;
-};
-
-// The geometry every render takes anew from the size of the drawing area. Positions are 64-bit so
-// that sums of pixel values never overflow.
-struct StripGeometry {
-    std::int64_t stripWidth;    // W: the width less 40
-    std::int64_t stripHeight;   // h: (height - 60) / 4, truncated toward zero
-    std::int64_t lowerViewTop;  // the top of the lower view: height / 2
-
-    static StripGeometry ForArea(int width, int height);
-};
+class Canvas;
+struct PictureLayout;
 
 // Slide strips carry their marks on their lower edge, stator strips on their upper edge.
 enum class Orientation { Slide, Stator };
@@ -39,13 +24,13 @@ struct Strip {
 };
 
 // The five strips in drawing order.
-std::array<Strip, 5> StripsOf(const StripGeometry& geometry, std::int32_t slideX);
+std::array<Strip, 5> StripsOf(const PictureLayout& layout, std::int32_t slideX);
 
 // Draws the marks of one strip: ticks grow from its tick edge by lengths in 120ths of the strip
 // height, and texts stand at offsets in the same unit, counted from the same edge.
 class StripPainter final : public ScaleMarks {
 public:
-    StripPainter(Canvas& canvas, const StripGeometry& geometry, const Strip& strip);
+    StripPainter(Canvas& canvas, const PictureLayout& layout, const Strip& strip);
 
     void DrawTick(int length, double x) override;
     void DrawLabel(int offset, std::string_view text, double x) override;
@@ -67,4 +52,4 @@ constexpr Color kCursorFrameColor = Rgb(255, 255, 64);
 
 // Draws the five strips with their graduations and the cursor over them, onto a fresh canvas of
 // the drawing area's size.
-void DrawPicture(Canvas& canvas, const SlideRuleView& view);
+void DrawPicture(Canvas& canvas, const PictureLayout& layout, const SlideRuleView& view);

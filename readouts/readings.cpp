@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "geometry/picture_layout.h"
 #include "readouts/number_text.h"
 
 // Outcomes that every setting must have, also where the arithmetic leaves the ordinary range:
@@ -17,24 +18,11 @@ static_assert(std::numeric_limits<Extended>::is_iec559, "readings rely on IEEE 7
 
 namespace {
 
-// The lower scale's index stands at x = 40, the slide's index at SlideX + 40 and the hairline at
-// CursorX + 60; one scale length is 40 px shorter than a strip.
-constexpr std::int64_t kLowerIndexX = 40;
-constexpr std::int64_t kHairlineRightOfCursor = 60;
-constexpr std::int64_t kStripLongerThanScale = 40;
-
 // One scale length spans ten units of a linear scale.
 constexpr std::int64_t kUnitsPerScaleLength = 10;
 
 constexpr std::uint8_t kReadingWidth = 1;
 constexpr std::uint8_t kReadingDecimals = 2;
-
-// Positions along the scales, in pixels right of the lower scale's index. int64 holds every
-// difference of int32 settings.
-struct Offsets {
-    std::int64_t slideIndex;
-    std::int64_t hairline;
-};
 
 Extended Quotient(std::int64_t numerator, std::int64_t scaleLength) {
     if (scaleLength == 0) {
@@ -76,29 +64,29 @@ std::string ReadingText(Extended reading) {
     return FormatNumber(kReadingWidth, kReadingDecimals, AsDouble(reading));
 }
 
-Readings LogarithmicReadings(const Offsets& offsets, std::int64_t scaleLength) {
-    const Extended lowerAtSlideIndex = DecadeReading(offsets.slideIndex, scaleLength);
+Readings LogarithmicReadings(const ScalePositions& at) {
+    const Extended lowerAtSlideIndex = DecadeReading(at.slideIndex, at.scaleLength);
     Readings readings;
     readings.lowerIndex = "1";
     readings.lowerAtSlideIndex = ReadingText(lowerAtSlideIndex);
     readings.slideIndex = "1";
     readings.slideAtLowerIndex = ReadingText(NormalizeDecade(TenOver(lowerAtSlideIndex)));
-    readings.lowerUnderHairline = ReadingText(DecadeReading(offsets.hairline, scaleLength));
+    readings.lowerUnderHairline = ReadingText(DecadeReading(at.hairline, at.scaleLength));
     readings.slideUnderHairline =
-        ReadingText(DecadeReading(offsets.hairline - offsets.slideIndex, scaleLength));
+        ReadingText(DecadeReading(at.hairline - at.slideIndex, at.scaleLength));
     return readings;
 }
 
-Readings LinearReadings(const Offsets& offsets, std::int64_t scaleLength) {
-    const Extended lowerAtSlideIndex = LinearReading(offsets.slideIndex, scaleLength);
+Readings LinearReadings(const ScalePositions& at) {
+    const Extended lowerAtSlideIndex = LinearReading(at.slideIndex, at.scaleLength);
     Readings readings;
     readings.lowerIndex = "0";
     readings.lowerAtSlideIndex = ReadingText(lowerAtSlideIndex);
     readings.slideIndex = "0";
     readings.slideAtLowerIndex = ReadingText(10.0L - lowerAtSlideIndex);
-    readings.lowerUnderHairline = ReadingText(LinearReading(offsets.hairline, scaleLength));
+    readings.lowerUnderHairline = ReadingText(LinearReading(at.hairline, at.scaleLength));
     readings.slideUnderHairline =
-        ReadingText(LinearReading(offsets.hairline - offsets.slideIndex, scaleLength));
+        ReadingText(LinearReading(at.hairline - at.slideIndex, at.scaleLength));
     return readings;
 }
 
@@ -108,15 +96,9 @@ double CellValue(std::string_view text) {
 
 }  // namespace
 
-Readings ComputeReadings(ScaleMode mode, std::int32_t slideX, std::int32_t cursorX,
-                         std::int32_t stripWidth) {
-    const std::int64_t scaleLength = std::int64_t{stripWidth} - kStripLongerThanScale;
-    const Offsets offsets{
-        .slideIndex = slideX,
-        .hairline = std::int64_t{cursorX} + kHairlineRightOfCursor - kLowerIndexX,
-    };
-    Readings readings = mode == ScaleMode::Logarithmic ? LogarithmicReadings(offsets, scaleLength)
-                                                       : LinearReadings(offsets, scaleLength);
+Readings ComputeReadings(ScaleMode mode, const ScalePositions& at) {
+    Readings readings =
+        mode == ScaleMode::Logarithmic ? LogarithmicReadings(at) : LinearReadings(at);
     readings.taskLine = BuildTaskLine(mode, readings.lowerAtSlideIndex, readings.slideUnderHairline,
                                       readings.lowerUnderHairline);
     return readings;

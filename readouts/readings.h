@@ -7,6 +7,8 @@
 #include "readouts/extended_precision.h"
 #include "readouts/scale_mode.h"
 
+struct ScalePositions;
+
 // The readings of one setting, as the table shows them, and the task line built from those texts.
 struct Readings {
     std::string lowerIndex;          // cell (2, 2)
@@ -18,11 +20,10 @@ struct Readings {
     std::string taskLine;            // "2 · 3 = 6" or "7+5 = 12"
 };
 
-// stripWidth is the width of the drawing area minus 40; one scale length is stripWidth - 40.
-// Every int32 input is accepted: a scale length of 0 makes the divided readings "keine Zahl",
-// readings beyond the range of a double show as "unendlich" or "0".
-Readings ComputeReadings(ScaleMode mode, std::int32_t slideX, std::int32_t cursorX,
-                         std::int32_t stripWidth);
+// The readings at the slide's index and under the hairline. Every setting of 32-bit positions
+// and sizes is accepted: a scale length of 0 makes the divided readings "keine Zahl", readings
+// beyond the range of a double show as "unendlich" or "0".
+Readings ComputeReadings(ScaleMode mode, const ScalePositions& at);
 
 // The task line stated by the texts of cells (2, 1), (1, 3) and (2, 3): the operands as the cells
 // show them, the result read from (2, 3) and lifted one decade (ten units) once the product (sum)

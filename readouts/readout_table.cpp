@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "readouts/readings.h"
+
 namespace {
 
 bool IsInGrid(int column, int row) {

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "readouts/readings.h"
 #include "readouts/scale_mode.h"
+
+struct Readings;
 
 // The readout table: 3 columns by 4 rows of texts, addressed as (column, row) from 0.
 // Column 1 is the upper scale (C, on the slide), column 2 the lower scale (D, on the stator);

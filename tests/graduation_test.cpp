@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drawing/rounding.h"
+#include "geometry/picture_layout.h"
 
 namespace {
 
@@ -58,7 +59,9 @@ constexpr std::int64_t kStripWidth = 1124;
 MarkRecorder Graduate(ScaleMode mode, std::int64_t offset = 0,
                       std::int64_t stripWidth = kStripWidth, int startValue = 0) {
     MarkRecorder recorder;
-    DrawGraduation(recorder, mode, {offset, stripWidth, startValue});
+    // A drawing area 40 px wider than its strips; the height plays no part here.
+    const PictureLayout layout = PictureLayout::ForArea(stripWidth + 40, 539);
+    DrawGraduation(recorder, mode, layout, {offset, startValue});
     return recorder;
 }
 

@@ -9,6 +9,9 @@
 
 #include "drawing/bitmap.h"
 #include "drawing/canvas.h"
+#include "drawing/compose.h"
+#include "geometry/picture_layout.h"
+#include "readouts/readout_table.h"
 
 namespace {
 
@@ -20,10 +23,8 @@ constexpr Color kCursorBlue = Rgb(0, 0, 255);
 constexpr Color kHairline = Rgb(128, 128, 128);
 
 Bitmap Render(int width, int height, SlideRuleView view) {
-    Bitmap image(width, height);
-    Canvas canvas(image);
-    DrawPicture(canvas, view);
-    return image;
+    ReadoutTable table;
+    return ComposePicture(width, height, view, table).image;
 }
 
 // The window's first drawing area, in the state it starts with.
@@ -31,58 +32,6 @@ const Bitmap& FirstPicture() {
     static const Bitmap picture = Render(1164, 539, {ScaleMode::Logarithmic, 0, 150});
     return picture;
 }
-
-TEST(StripGeometry, AtTheFirstWindowSize) {
-    const StripGeometry g = StripGeometry::ForArea(1164, 539);
-    EXPECT_EQ(g.stripWidth, 1124);
-    EXPECT_EQ(g.stripHeight, 119);
-    EXPECT_EQ(g.lowerViewTop, 269);
-    const auto strips = StripsOf(g, 0);
-    const std::int64_t tops[] = {20, 141, 269, 269, 390};
-    const std::int64_t offsets[] = {0, 0, 1084, -1084, 0};
-    for (std::size_t i = 0; i < strips.size(); ++i) {
-        EXPECT_EQ(strips[i].top, tops[i]) << "strip " << i;
-        EXPECT_EQ(strips[i].offset, offsets[i]) << "strip " << i;
-        EXPECT_EQ(strips[i].startValue, 0) << "strip " << i;
-    }
-    EXPECT_EQ(strips[0].orientation, Orientation::Slide);
-    EXPECT_EQ(strips[1].orientation, Orientation::Stator);
-    EXPECT_EQ(strips[4].fill, kStatorFill);
-}
-
-TEST(StripGeometry, HeightShrinksTowardZeroBelowSixtyPixels) {
-    EXPECT_EQ(StripGeometry::ForArea(100, 59).stripHeight, 0);
-    EXPECT_EQ(StripGeometry::ForArea(100, 55).stripHeight, -1);
-    EXPECT_EQ(StripGeometry::ForArea(0, 0).stripHeight, -15);
-    EXPECT_EQ(StripGeometry::ForArea(0, 0).stripWidth, -40);
-}
-
-// Whichever strip's top falls on row 392 numbers its linear scale from 10.
-struct StartValueCase {
-    int height;
-    int tenStrips;  // bit i set: strip i starts from 10
-};
-
-class StripStartValue : public ::testing::TestWithParam<StartValueCase> {};
-
-TEST_P(StripStartValue, FollowsTheTopRow) {
-    const auto strips = StripsOf(StripGeometry::ForArea(1164, GetParam().height), 0);
-    for (std::size_t i = 0; i < strips.size(); ++i) {
-        const bool fromTen = (GetParam().tenStrips >> i) & 1;
-        EXPECT_EQ(strips[i].startValue, fromTen ? 10 : 0) << "strip " << i;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Heights, StripStartValue,
-                         ::testing::Values(StartValueCase{539, 0}, StartValueCase{540, 0b10000},
-                                           StartValueCase{541, 0b10000}, StartValueCase{542, 0},
-                                           StartValueCase{783, 0}, StartValueCase{784, 0b01100},
-                                           StartValueCase{785, 0b01100}, StartValueCase{786, 0},
-                                           StartValueCase{1539, 0}, StartValueCase{1540, 0b00010},
-                                           StartValueCase{1543, 0b00010}, StartValueCase{1544, 0}),
-                         [](const ::testing::TestParamInfo<StartValueCase>& test) {
-                             return "Height" + std::to_string(test.param.height);
-                         });
 
 struct PixelCase {
     const char* what;
@@ -174,11 +123,11 @@ protected:
 };
 
 TEST_F(StripPainterTest, NameCellsStandNearTheTickEdge) {
-    const StripGeometry g = StripGeometry::ForArea(1164, 539);
+    const PictureLayout layout = PictureLayout::ForArea(1164, 539);
     const Strip slide{0, 20, Orientation::Slide, kSlideFill, 0};
     const Strip stator{0, 141, Orientation::Stator, kStatorFill, 0};
-    StripPainter(canvas, g, slide).DrawLabel(115, "Skale C", 46.0);
-    StripPainter(canvas, g, stator).DrawLabel(115, "Skale D", 46.0);
+    StripPainter(canvas, layout, slide).DrawLabel(115, "Skale C", 46.0);
+    StripPainter(canvas, layout, stator).DrawLabel(115, "Skale D", 46.0);
     for (const int top : {25, 243}) {
         EXPECT_EQ(image.Pixel(46, top), kCellColor) << top;
         EXPECT_EQ(image.Pixel(46, top - 1), kWhite) << top;
@@ -187,10 +136,10 @@ TEST_F(StripPainterTest, NameCellsStandNearTheTickEdge) {
 }
 
 TEST_F(StripPainterTest, TickColumnsAndLengthsRoundHalvesToEven) {
-    StripGeometry g = StripGeometry::ForArea(200, 300);
-    g.stripHeight = 126;
+    PictureLayout layout = PictureLayout::ForArea(200, 300);
+    layout.stripHeight = 126;
     const Strip slide{0, 0, Orientation::Slide, kSlideFill, 0};
-    StripPainter painter(canvas, g, slide);
+    StripPainter painter(canvas, layout, slide);
     painter.DrawTick(10, 100.5);  // 10.5 px long, in column 100
     painter.DrawTick(10, 101.5);  // in column 102
     for (const int column : {100, 102}) {
@@ -202,10 +151,10 @@ TEST_F(StripPainterTest, TickColumnsAndLengthsRoundHalvesToEven) {
 }
 
 TEST_F(StripPainterTest, TickRoundingToNothingDrawsNothing) {
-    StripGeometry g = StripGeometry::ForArea(200, 300);
-    g.stripHeight = 5;
+    PictureLayout layout = PictureLayout::ForArea(200, 300);
+    layout.stripHeight = 5;
     const Strip stator{0, 10, Orientation::Stator, kStatorFill, 0};
-    StripPainter(canvas, g, stator).DrawTick(10, 50.0);
+    StripPainter(canvas, layout, stator).DrawTick(10, 50.0);
     for (int y = 0; y < image.Height(); ++y) {
         ASSERT_EQ(image.Pixel(50, y), kWhite) << y;
     }
@@ -248,6 +197,16 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     -20,
                     {{"outer outline", 0, 10, kCursorBlue}, {"unfilled frame", 0, 12, kWhite}}},
+        // A strip height of 0 leaves bodies of two outline rows, closed at both ends.
+        ExtremeCase{"FlatStrips",
+                    400,
+                    60,
+                    0,
+                    200,
+                    {{"upper slide's first column", 20, 20, kOutline},
+                     {"upper slide's first column, second row", 20, 21, kOutline},
+                     {"upper slide's last column", 379, 20, kOutline},
+                     {"upper slide's last column, second row", 379, 21, kOutline}}},
         ExtremeCase{
             "NegativeStripHeight",
             1164,

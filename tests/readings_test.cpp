@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "geometry/picture_layout.h"
 #include "readouts/number_text.h"
 #include "readouts/readout_table.h"
 #include "readouts/scale_mode.h"
@@ -26,6 +27,13 @@ constexpr auto kLinear = ScaleMode::Linear;
 
 constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+// The readings of a setting on a drawing area whose strips are stripWidth wide.
+Readings ComputeReadings(ScaleMode mode, std::int32_t slideX, std::int32_t cursorX,
+                         std::int64_t stripWidth) {
+    const PictureLayout layout = PictureLayout::ForArea(stripWidth + 40, 539);
+    return ::ComputeReadings(mode, layout.Positions(slideX, cursorX));
+}
 
 // Strip widths W of the drawing areas used below; the scale length is W - 40.
 constexpr std::int32_t kArea1080 = 1040;  // scale length 1000

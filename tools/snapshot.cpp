@@ -13,10 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "drawing/bitmap.h"
-#include "drawing/canvas.h"
+#include "drawing/compose.h"
 #include "drawing/image_view.h"
-#include "drawing/render.h"
 #include "readouts/readout_table.h"
 #include "readouts/windows1252.h"
 
@@ -118,19 +116,18 @@ int main(int argc, char** argv) {
     }
     QGuiApplication application(argc, argv);
 
-    Bitmap image(options->width, options->height);
-    Canvas canvas(image);
     ReadoutTable table;
     WriteFixedHeaders(table);
-    const std::string taskLine = RenderSlideRule(canvas, options->view, table);
+    ComposedPicture composed =
+        ComposePicture(options->width, options->height, options->view, table);
 
-    const QImage picture = ImageView(image);
+    const QImage picture = ImageView(composed.image);
     if (picture.isNull()) {
         std::fprintf(stderr, "tessalin-snapshot: the picture is empty; no file written\n");
     } else if (!picture.save(QString::fromStdString(options->out), "PNG")) {
         std::fprintf(stderr, "tessalin-snapshot: cannot write %s\n", options->out.c_str());
         return 1;
     }
-    PrintTable(table, taskLine);
+    PrintTable(table, composed.taskLine);
     return 0;
 }
