@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-#include <QtGlobal>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +16,7 @@
 
 #include "drawing/bitmap.h"
 #include "drawing/color.h"
+#include "tests/count_pixels.h"
 
 namespace {
 
@@ -102,16 +101,6 @@ Bitmap Paint(const Art& art) {
 void Prepare(Canvas& canvas) {
     canvas.SetPenColor(kPen);
     canvas.SetFillColor(kFill);
-}
-
-int Count(const Bitmap& image, Color color) {
-    int count = 0;
-    for (int y = 0; y < image.Height(); ++y) {
-        for (int x = 0; x < image.Width(); ++x) {
-            count += image.Pixel(x, y) == color;
-        }
-    }
-    return count;
 }
 
 bool SameImage(const Bitmap& a, const Bitmap& b) {
@@ -674,7 +663,7 @@ TEST(CanvasLineClipping, DrawsOnePixelPerStepOfTheLongerAxis) {
             canvas.MoveTo(x0, y0);
             canvas.LineTo(x1, y1);
             const int expected = style == PenStyle::Solid ? steps : (steps + 1) / 2;
-            ASSERT_EQ(Count(image, kBlack), expected)
+            ASSERT_EQ(CountPixels(image, kBlack), expected)
                 << "line (" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1 << ")";
             if (steps > 0) {
                 EXPECT_EQ(image.Pixel(x0, y0), kBlack);
@@ -712,7 +701,7 @@ TEST(CanvasLineClipping, FarEndsGiveTheSameStepsAsANearLine) {
             nearCanvas.LineTo(pair.nearX1, pair.nearY1);
             EXPECT_EQ(Show(far), Show(near))
                 << "far line from (" << pair.farX0 << ", " << pair.farY0 << ")";
-            EXPECT_GT(Count(near, kPen), 0);
+            EXPECT_GT(CountPixels(near, kPen), 0);
         }
     }
 }
@@ -833,18 +822,18 @@ protected:
 
 TEST_P(CanvasRoundRect, FillFromOutsideStaysOutside) {
     Bitmap image = Draw();
-    const int insideBefore = Count(image, kInside);
+    const int insideBefore = CountPixels(image, kInside);
     Canvas canvas(image);
     canvas.SetFillColor(kFill);
     canvas.FloodFill(0, 0, kBorder);
-    EXPECT_EQ(Count(image, kInside), insideBefore) << Show(image);
-    EXPECT_EQ(Count(image, kWhite), 0) << Show(image);
+    EXPECT_EQ(CountPixels(image, kInside), insideBefore) << Show(image);
+    EXPECT_EQ(CountPixels(image, kWhite), 0) << Show(image);
 }
 
 TEST_P(CanvasRoundRect, FillFromInsideStaysInside) {
     Bitmap image = Draw();
-    const int insideBefore = Count(image, kInside);
-    const int whiteBefore = Count(image, kWhite);
+    const int insideBefore = CountPixels(image, kInside);
+    const int whiteBefore = CountPixels(image, kWhite);
     ASSERT_GT(insideBefore, 0);
     const int middleX = image.Width() / 2;
     const int middleY = image.Height() / 2;
@@ -852,8 +841,8 @@ TEST_P(CanvasRoundRect, FillFromInsideStaysInside) {
     Canvas canvas(image);
     canvas.SetFillColor(kFill);
     canvas.FloodFill(middleX, middleY, kBorder);
-    EXPECT_EQ(Count(image, kFill), insideBefore) << Show(image);
-    EXPECT_EQ(Count(image, kWhite), whiteBefore) << Show(image);
+    EXPECT_EQ(CountPixels(image, kFill), insideBefore) << Show(image);
+    EXPECT_EQ(CountPixels(image, kWhite), whiteBefore) << Show(image);
 }
 
 TEST_P(CanvasRoundRect, IsSymmetric) {
@@ -908,198 +897,7 @@ std::string RoundCaseName(const testing::TestParamInfo<RoundCase>& info) {
 INSTANTIATE_TEST_SUITE_P(CanvasCorners, CanvasRoundRect, testing::ValuesIn(kRoundCases),
                          RoundCaseName);
 
-// ---- Text: the cell, not the glyphs ----
-
-// The box around every pixel that differs from white; empty when none does.
-struct Box {
-    int left = std::numeric_limits<int>::max();
-    int top = std::numeric_limits<int>::max();
-    int right = std::numeric_limits<int>::min();  // inclusive
-    int bottom = std::numeric_limits<int>::min();
-
-    bool Empty() const { return left > right; }
-    int Width() const { return right - left + 1; }
-    int Height() const { return bottom - top + 1; }
-};
-
-Box ChangedPixels(const Bitmap& image) {
-    Box box;
-    for (int y = 0; y < image.Height(); ++y) {
-        for (int x = 0; x < image.Width(); ++x) {
-            if (image.Pixel(x, y) != kWhite) {
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
-                       std::max(box.bottom, y)};
-            }
-        }
-    }
-    return box;
-}
-
-constexpr int kTextImageWidth = 200;
-constexpr int kTextImageHeight = 60;
-constexpr std::int64_t kTextX = 17;
-constexpr std::int64_t kTextY = 9;
-constexpr const char* kLabel = "Skale C";
-
-// The cell a text takes: what a solid fill paints.
-Box CellOf(const char* text, int dotsPerInch = 96, int points = 9) {
-    Bitmap image(kTextImageWidth, kTextImageHeight);
-    Canvas canvas(image, dotsPerInch);
-    canvas.SetFont("Verdana", points);
-    canvas.SetFillColor(kFill);
-    canvas.TextOut(kTextX, kTextY, text);
-    return ChangedPixels(image);
-}
-
-TEST(CanvasText, SolidFillPaintsTheCellFromItsTopLeftCorner) {
-    Bitmap image(kTextImageWidth, kTextImageHeight);
-    Canvas canvas(image);
-    canvas.SetFillColor(kFill);
-    canvas.TextOut(kTextX, kTextY, kLabel);
-    const Box cell = ChangedPixels(image);
-    ASSERT_FALSE(cell.Empty());
-    EXPECT_EQ(cell.left, kTextX);
-    EXPECT_EQ(cell.top, kTextY);
-    EXPECT_GE(cell.Height(), 12);  // the character height of 9 points at 96 dots per inch
-    EXPECT_GT(cell.Width(), cell.Height());
-    EXPECT_EQ(image.Pixel(cell.left, cell.top), kFill);
-    EXPECT_EQ(image.Pixel(cell.right, cell.top), kFill);
-    EXPECT_EQ(image.Pixel(cell.left, cell.bottom), kFill);
-    EXPECT_EQ(image.Pixel(cell.right, cell.bottom), kFill);
-}
-
-TEST(CanvasText, ClearFillChangesOnlyPixelsInsideTheCell) {
-    const Box cell = CellOf(kLabel);
-    Bitmap image(kTextImageWidth, kTextImageHeight);
-    Canvas canvas(image);
-    canvas.SetFillStyle(FillStyle::Clear);
-    canvas.TextOut(kTextX, kTextY, kLabel);
-    const Box ink = ChangedPixels(image);
-    ASSERT_FALSE(ink.Empty());
-    EXPECT_GE(ink.left, cell.left);
-    EXPECT_GE(ink.top, cell.top);
-    EXPECT_LE(ink.right, cell.right);
-    EXPECT_LE(ink.bottom, cell.bottom);
-    EXPECT_EQ(Count(image, kFill), 0);
-}
-
-// A tick under a text with a clear fill shows between the glyphs; the top row of the cell is
-// internal leading and holds no glyph.
-TEST(CanvasText, ClearFillKeepsWhatLiesBetweenTheGlyphs) {
-    const Box cell = CellOf(kLabel);
-    for (const FillStyle style : {FillStyle::Clear, FillStyle::Solid}) {
-        Bitmap image(kTextImageWidth, kTextImageHeight);
-        Canvas canvas(image);
-        canvas.SetPenColor(kPen);
-        canvas.MoveTo(0, cell.top);
-        canvas.LineTo(kTextImageWidth, cell.top);
-        canvas.SetFillColor(kFill);
-        canvas.SetFillStyle(style);
-        canvas.TextOut(kTextX, kTextY, kLabel);
-        const Color expectedInCell = style == FillStyle::Clear ? kPen : kFill;
-        for (int x = 0; x < kTextImageWidth; ++x) {
-            const bool inCell = x >= cell.left && x <= cell.right;
-            ASSERT_EQ(image.Pixel(x, cell.top), inCell ? expectedInCell : kPen) << x;
-        }
-    }
-}
-
-TEST(CanvasText, PointsScaleWithTheResolution) {
-    const Box normal = CellOf(kLabel, 96, 9);
-    EXPECT_EQ(CellOf(kLabel, 48, 18).Height(), normal.Height());
-    EXPECT_EQ(CellOf(kLabel, 72, 12).Height(), normal.Height());
-    EXPECT_GT(CellOf(kLabel, 192, 9).Height(), normal.Height());
-    EXPECT_GT(CellOf(kLabel, 96, 14).Height(), normal.Height());
-}
-
-// "ä" is the byte E4 in Windows-1252; read as UTF-8 it would be a replacement character, not
-// as wide as an "a".
-TEST(CanvasText, ReadsWindows1252) {
-    EXPECT_EQ(CellOf("\xE4").Width(), CellOf("a").Width());
-}
-
-TEST(CanvasText, CutAtTheImageEdges) {
-    const Box cell = CellOf(kLabel);
-    const int shift = cell.Width() / 2;
-    Bitmap image(kTextImageWidth, kTextImageHeight);
-    Canvas canvas(image);
-    canvas.SetFillColor(kFill);
-    canvas.TextOut(-shift, -3, kLabel);
-    const Box visible = ChangedPixels(image);
-    EXPECT_EQ(visible.left, 0);
-    EXPECT_EQ(visible.top, 0);
-    EXPECT_EQ(visible.Width(), cell.Width() - shift);
-    EXPECT_EQ(visible.Height(), cell.Height() - 3);
-}
-
-TEST(CanvasText, OffTheImageChangesNothing) {
-    const Box cell = CellOf(kLabel);
-    const std::pair<std::int64_t, std::int64_t> places[] = {
-        {-cell.Width(), kTextY},    {kTextImageWidth, kTextY}, {kTextX, -cell.Height()},
-        {kTextX, kTextImageHeight}, {-3000000000, kTextY},     {kTextX, 3000000000},
-        {kInt64Min, kInt64Min},     {kInt64Max, kInt64Max},    {kInt64Min, kTextY},
-        {kTextX, kInt64Max},
-    };
-    Bitmap image(kTextImageWidth, kTextImageHeight);
-    Canvas canvas(image);
-    canvas.SetFillColor(kFill);
-    for (const auto& [x, y] : places) {
-        canvas.TextOut(x, y, kLabel);
-        EXPECT_TRUE(ChangedPixels(image).Empty()) << x << ", " << y;
-    }
-    canvas.TextOut(kTextX, kTextY, "");
-    EXPECT_TRUE(ChangedPixels(image).Empty());
-}
-
 // ---- The smallest images ----
-
-// Collects what Qt complains about while it lives.
-class QtWarnings {
-public:
-    QtWarnings() { previous_ = qInstallMessageHandler(&QtWarnings::Collect); }
-    ~QtWarnings() { qInstallMessageHandler(previous_); }
-    QtWarnings(const QtWarnings&) = delete;
-    QtWarnings& operator=(const QtWarnings&) = delete;
-
-    static std::string& Text() {
-        static std::string text;
-        return text;
-    }
-
-private:
-    static void Collect(QtMsgType, const QMessageLogContext&, const QString& message) {
-        Text() += message.toStdString() + '\n';
-    }
-
-    QtMessageHandler previous_;
-};
-
-TEST(CanvasTinyImage, EmptyImagesTakeEveryPrimitive) {
-    const QtWarnings warnings;
-    QtWarnings::Text().clear();
-    const std::pair<int, int> sizes[] = {{0, 0}, {5, 0}, {0, 5}};
-    for (const auto& [width, height] : sizes) {
-        Bitmap image(width, height);
-        Canvas canvas(image);
-        canvas.SetFillColor(kFill);
-        canvas.Rectangle(-5, -5, 5, 5);
-        canvas.RoundRect(-5, -5, 5, 5, 10, 10);
-        canvas.MoveTo(-5, -5);
-        canvas.LineTo(5, 5);
-        canvas.LineTo(2, -5);
-        canvas.LineTo(2, 5);
-        canvas.LineTo(-5, 2);
-        canvas.SetPenStyle(PenStyle::Dotted);
-        canvas.LineTo(2, 2);
-        canvas.LineTo(2, -5);
-        canvas.FloodFill(0, 0, kBorder);
-        canvas.TextOut(0, 0, kLabel);
-        canvas.TextOut(-3, -3, kLabel);
-        EXPECT_EQ(image.Width(), width);
-        EXPECT_EQ(image.Height(), height);
-    }
-    EXPECT_EQ(QtWarnings::Text(), "");
-}
 
 struct TinyCase {
     const char* name;
@@ -1129,14 +927,6 @@ TEST(CanvasTinyImage, OnePixel) {
         tiny.draw(canvas);
         EXPECT_EQ(image.Pixel(0, 0), tiny.pixel) << tiny.name;
     }
-}
-
-TEST(CanvasTinyImage, OnePixelText) {
-    Bitmap image(1, 1);
-    Canvas canvas(image);
-    canvas.SetFillColor(kFill);
-    canvas.TextOut(0, 0, kLabel);
-    EXPECT_EQ(image.Pixel(0, 0), kFill);  // the cell's top-left corner, above any glyph
 }
 
 }  // namespace
