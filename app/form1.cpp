@@ -15,6 +15,7 @@
 #include "drawing/picture.h"
 #include "geometry/picture_layout.h"
 #include "readouts/scale_mode.h"
+#include "readouts/setting_description.h"
 #include "readouts/windows1252.h"
 
 namespace {
@@ -24,9 +25,15 @@ constexpr int kClientHeight = 684;
 constexpr int kPanel3Height = 145;
 constexpr QColor kPanel3Color(240, 240, 240);
 constexpr QColor kNavy(0, 0, 128);
+// A selected cell shows white text on a light palette's blue, whatever the desktop theme.
+constexpr QColor kSelectionColor(48, 140, 198);
 
 constexpr std::int32_t kStartSlideX = 0;
 constexpr std::int32_t kStartCursorX = 150;
+
+// A key moves the cursor or the slide by 1 px, with Shift by 10 px.
+constexpr std::int64_t kKeyStep = 1;
+constexpr std::int64_t kShiftKeyStep = 10;
 
 // The window's texts are Windows-1252, like everything the program writes.
 QString Text(std::string_view windows1252) {
@@ -48,6 +55,24 @@ void FillWith(QWidget* widget, QColor color) {
     palette.setColor(QPalette::Base, color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The panel's own colours for every role its controls read, so that no desktop theme reaches
+// them: black text on (240, 240, 240), cells of the same colour.
+QPalette Panel3Palette() {
+    QPalette palette(kPanel3Color, kPanel3Color);
+    for (const QPalette::ColorRole text :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText}) {
+        palette.setColor(text, Qt::black);
+    }
+    for (const QPalette::ColorRole background :
+         {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button}) {
+        palette.setColor(background, kPanel3Color);
+    }
+    palette.setColor(QPalette::ToolTipBase, Qt::white);
+    palette.setColor(QPalette::Highlight, kSelectionColor);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    return palette;
 }
 
 QLabel* MakeLabel(const QString& text, QPoint topLeft, const QFont& font, QWidget* parent) {
@@ -81,7 +106,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                        [this](int width, int height) { return PB1Paintwmf(width, height); });
     Panel3 = new QWidget(BasePanel);
     Panel3->setFixedHeight(kPanel3Height);
-    FillWith(Panel3, kPanel3Color);
+    Panel3->setPalette(Panel3Palette());
+    Panel3->setAutoFillBackground(true);
     auto* baseLayout = new QVBoxLayout(BasePanel);
     baseLayout->setContentsMargins(0, 0, 0, 0);
     baseLayout->setSpacing(0);
@@ -89,6 +115,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     baseLayout->addWidget(Panel3);
 
     BuildPanel3();
+    NameForScreenReaders();
     WireEvents();
     move(screen()->availableGeometry().center() - rect().center());
 }
@@ -97,7 +124,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 void TForm1::BuildPanel3() {
     SG1 = new StringGrid(Panel3);
     SG1->setGeometry(344, 24, 369, 97);
-    FillWith(SG1, kPanel3Color);
 
     RG1 = new RadioGroup("Skalenart", {"linear", "logarithmisch"}, 2, Panel3);
     RG1->setGeometry(16, 16, 225, 41);
@@ -114,8 +140,19 @@ void TForm1::BuildPanel3() {
     Label1->setPalette(navy);
     Label2 = MakeLabel("...", {752, 56}, WindowFont(16, QFont::Bold), Panel3);
 
+    // The drawing area comes last, and only by Tab: a click never takes the focus from the table.
+    PB1->setFocusPolicy(Qt::TabFocus);
     setTabOrder(SG1, RG1);
+    setTabOrder(RG1, PB1);
     SG1->setFocus();
+}
+
+// The drawing area's description follows every render.
+void TForm1::NameForScreenReaders() {
+    PB1->setAccessibleName("Rechenschieber");
+    SG1->setAccessibleName("Ablesungen");
+    RG1->setAccessibleName("Skalenart");
+    Label2->setAccessibleName("Aufgabe");
 }
 
 void TForm1::WireEvents() {
@@ -123,6 +160,7 @@ void TForm1::WireEvents() {
     connect(PB1, &PaintBox::moved, this, [this](int x, int) { PB1MouseMove(x); });
     connect(PB1, &PaintBox::released, this, [this](int x, int) { PB1MouseUp(x); });
     connect(PB1, &PaintBox::doubleClicked, this, &TForm1::PB1DblClick);
+    connect(PB1, &PaintBox::keyPressed, this, &TForm1::PB1KeyDown);
     connect(RG1, &RadioGroup::itemSelected, this, &TForm1::PB1Paint);
 }
 
@@ -150,9 +188,14 @@ void TForm1::PB1Paint() {
 
 Bitmap TForm1::PB1Paintwmf(int width, int height) {
     const SlideRuleView view{ScaleModeOfItemIndex(RG1->ItemIndex()), SlideX, CursorX};
-    ComposedPicture picture = ComposePicture(width, height, view, *SG1, PB1->logicalDpiY());
-    Label2->setText(Text(picture.taskLine));
+    ComposedPicture picture = ComposePicture(width, height, view, *SG1);
+    Label2->setText(Text(picture.readings.taskLine));
     Label2->adjustSize();
+    // Setting the description tells screen readers of it, so only a new one is set.
+    const QString description = Text(DescribeSetting(view.mode, picture.readings));
+    if (description != PB1->accessibleDescription()) {
+        PB1->setAccessibleDescription(description);
+    }
     return std::move(picture.image);
 }
 
@@ -193,12 +236,36 @@ void TForm1::PB1MouseUp(int X) {
     }
 }
 
+void TForm1::PB1KeyDown(int Key, Qt::KeyboardModifiers Shift) {
+    if (Key == Qt::Key_Home) {
+        SlideX = kStartSlideX;
+        CursorX = kStartCursorX;
+        PB1Paint();
+        return;
+    }
+    if (Key != Qt::Key_Left && Key != Qt::Key_Right) {
+        return;
+    }
+    const std::int64_t step =
+        (Shift & Qt::ShiftModifier ? kShiftKeyStep : kKeyStep) * (Key == Qt::Key_Left ? -1 : 1);
+    if (Shift & Qt::ControlModifier) {
+        SlideX = Saturated(std::int64_t{SlideX} + step);
+    } else {
+        CursorX = AreaLayout().ClampCursor(std::int64_t{CursorX} + step);
+    }
+    PB1Paint();
+}
+
 // Each event takes the layout anew from the drawing area's current size.
 PictureLayout TForm1::AreaLayout() const {
     return PictureLayout::ForArea(PB1->width(), PB1->height());
 }
 
+// Qt hands the focus of a control that hides on to the next one; the drawing area takes it only by
+// Tab, so while the panel hides it takes none, and the panel has the focus again when it is back.
 void TForm1::PB1DblClick() {
+    PB1->setFocusPolicy(Qt::NoFocus);
     Panel3->setVisible(!Panel3->isVisible());
+    PB1->setFocusPolicy(Qt::TabFocus);
     BasePanel->layout()->activate();  // the drawing area takes its new size at once
 }

@@ -43,6 +43,9 @@ public:
     void PB1MouseMove(int X);
     void PB1MouseUp(int X);
     void PB1DblClick();
+    // Keys while the drawing area has the focus: Left and Right move the cursor, with Control
+    // the slide, by 1 px or with Shift by 10 px; Home brings back the start setting.
+    void PB1KeyDown(int Key, Qt::KeyboardModifiers Shift);
     // The render of every paint: the picture of the current state for a drawing area of that
     // size; the table and the task line follow.
     Bitmap PB1Paintwmf(int width, int height);
@@ -53,6 +56,7 @@ protected:
 
 private:
     void BuildPanel3();
+    void NameForScreenReaders();
     void WireEvents();
     PictureLayout AreaLayout() const;
 

@@ -2,12 +2,10 @@
 #include <QIcon>
 
 #include "app/form1.h"
+#include "app/whole_scale_factors.h"
 
 int main(int argc, char** argv) {
-    // The layout is in fixed pixels; only the strip texts follow the screen's resolution.
-    if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING")) {
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    }
+    UseWholeScaleFactors();
     QApplication application(argc, argv);
     QApplication::setApplicationName("tessalin");
     QApplication::setApplicationDisplayName("Tessalin");

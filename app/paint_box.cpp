@@ -1,5 +1,6 @@
 #include "app/paint_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -40,10 +41,27 @@ Bitmap PaintBox::Compose() {
     return composer_(width(), height());
 }
 
+// On a screen of n device pixels per pixel, every picture pixel becomes an n x n block: the
+// painter scales without smoothing. The focus cue lies on the screen only, not in the picture.
 void PaintBox::paintEvent(QPaintEvent*) {
     shown_ = Compose();
     QPainter painter(this);
     painter.drawImage(0, 0, ImageView(shown_));
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// Qt sends no paint event to a box without width or height; the readings still follow its size.
+void PaintBox::resizeEvent(QResizeEvent*) {
+    if (size().isEmpty()) {
+        PaintNow();
+    }
+}
+
+void PaintBox::keyPressEvent(QKeyEvent* event) {
+    emit keyPressed(event->key(), event->modifiers());
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) {

@@ -8,8 +8,8 @@
 #include "drawing/color.h"
 
 // The drawing area. Every paint composes a fresh picture of the box's size and puts it on the
-// screen; the mouse events are handed on. A left double click arrives as: press, release, double
-// click followed by a press, release.
+// screen, pixel for pixel at the box's logical size; the mouse and key events are handed on. A
+// left double click arrives as: press, release, double click followed by a press, release.
 class PaintBox final : public QWidget {
     Q_OBJECT
 
@@ -34,6 +34,7 @@ signals:
     void moved(int x, int y);
     void released(int x, int y);
     void doubleClicked();
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +42,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     Bitmap Compose();

@@ -16,9 +16,18 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
     }
     connect(&buttons_, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked) {
+            KeepTabOnSelectedItem();
             emit itemSelected(index);
         }
     });
+}
+
+// Tab enters the group at its selected item and leaves it from there; the arrow keys select the
+// other items.
+void RadioGroup::KeepTabOnSelectedItem() {
+    for (QAbstractButton* button : buttons_.buttons()) {
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void RadioGroup::SetItemIndex(int index) {

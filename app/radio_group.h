@@ -20,5 +20,7 @@ signals:
     void itemSelected(int index);
 
 private:
+    void KeepTabOnSelectedItem();
+
     QButtonGroup buttons_;
 };

@@ -32,12 +32,20 @@ StringGrid::StringGrid(QWidget* parent) : QTableWidget(kReadoutRows, kReadoutCol
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setShowGrid(true);
+    // A long reading runs from the cell's left edge to its border and is cut there; the tool tip
+    // shows all of it.
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    // Tab leaves the table for the next control; the arrow keys move within it.
+    setTabKeyNavigation(false);
     setCurrentCell(0, 0);
 }
 
 // QTableWidget counts (row, column); the program counts (column, row).
 void StringGrid::SetCell(int column, int row, std::string_view text) {
-    item(row, column)->setText(QString::fromStdString(Windows1252ToUtf8(text)));
+    const QString shown = QString::fromStdString(Windows1252ToUtf8(text));
+    item(row, column)->setText(shown);
+    item(row, column)->setToolTip(shown);
 }
 
 QString StringGrid::CellText(int column, int row) const {

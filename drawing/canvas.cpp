@@ -456,6 +456,9 @@ private:
         font.setStyleHint(QFont::SansSerif);
         font.setPixelSize(pixelSize);
         font.setWeight(QFont::Normal);
+        // Qt picks another hinting while its screen scaling is on; asking for one keeps the
+        // picture's text the same on every screen.
+        font.setHintingPreference(QFont::PreferVerticalHinting);
         return font;
     }
 

@@ -9,28 +9,27 @@
 namespace {
 
 // The row headers first, before anything is drawn; the readings last, after the hairline.
-std::string RenderSlideRule(Canvas& canvas, const PictureLayout& layout, const SlideRuleView& view,
-                            CellWriter& table) {
+Readings RenderSlideRule(Canvas& canvas, const PictureLayout& layout, const SlideRuleView& view,
+                         CellWriter& table) {
     WriteRowHeaders(view.mode, table);
     DrawPicture(canvas, layout, view);
-    const Readings readings =
-        ComputeReadings(view.mode, layout.Positions(view.slideX, view.cursorX));
+    Readings readings = ComputeReadings(view.mode, layout.Positions(view.slideX, view.cursorX));
     WriteReadings(readings, table);
-    return readings.taskLine;
+    return readings;
 }
 
 }  // namespace
 
 ComposedPicture ComposePicture(int width, int height, const SlideRuleView& view, CellWriter& table,
-                               int dotsPerInch, std::vector<Box>* textCells) {
+                               std::vector<Box>* textCells) {
     const PictureLayout layout = PictureLayout::ForArea(width, height);
     ComposedPicture picture{Bitmap(width, height), {}};
     // The canvas paints text through a painter on the image's pixels; it lets go of them at the
     // end of this block, before the image may move.
     {
-        Canvas canvas(picture.image, dotsPerInch);
+        Canvas canvas(picture.image);
         canvas.RecordTextCells(textCells);
-        picture.taskLine = RenderSlideRule(canvas, layout, view, table);
+        picture.readings = RenderSlideRule(canvas, layout, view, table);
     }
     return picture;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program in a virtual display and uses it as a person would: drags the cursor by
-# its frame and the slide by its strip, double-clicks to hide and show the panel, and checks the
-# screen after each step.
+# its frame and the slide by its strip, double-clicks to hide and show the panel, moves the cursor
+# by keyboard, and checks the screen after each step.
 #   tests/end_to_end.sh path/to/tessalin
 set -euo pipefail
 
@@ -92,6 +92,16 @@ step "double-click again: the panel comes back"
 xdotool click --repeat 2 --delay 80 1
 await_color 5 600 "$panel" "information panel"
 expect_color 30 390 "$outline" "lower stator's top outline at the first size"
+
+step "keyboard: Tab to the scale type, Tab to the picture, Shift+Right three times"
+xdotool windowfocus --sync "$window"
+sleep 0.5  # the window takes the focus before it takes keys
+for key in Tab Tab shift+Right shift+Right shift+Right; do
+  xdotool key "$key"
+  sleep 0.2
+done
+await_color 446 12 "$white" "where the cursor's left outline stood before the keys"
+expect_color 600 12 "$yellow" "cursor frame 30 px further right"
 
 kill "$pid"
 wait "$pid" 2>/dev/null || true

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -12,6 +13,9 @@
 #include "app/radio_group.h"
 #include "app/string_grid.h"
 #include "drawing/picture.h"
+#include "geometry/picture_layout.h"
+#include "readouts/readings.h"
+#include "readouts/windows1252.h"
 #include "tests/paint_counter.h"
 
 namespace {
@@ -129,6 +133,38 @@ TEST_F(Form1Test, ChoosingLinearRepaintsAtOnce) {
     EXPECT_EQ(form.SG1->CellText(0, 1), "obere Null");
     EXPECT_EQ(form.SG1->CellText(0, 2), "untere Null");
     EXPECT_EQ(form.Label2->text(), "0+1,57 = 1,57");
+}
+
+// With the slide about fifteen scale lengths away a reading has 15 integer digits, wider than a
+// cell: it runs from the cell's left edge to its border and is cut there, never wrapped or cut
+// short with an ellipsis, and the tool tip shows all of it.
+TEST_F(Form1Test, LongReadingsAreCutAtTheCellBorderAndShownWhole) {
+    form.SlideX = 16000;
+    form.PB1Paint();
+    const QString reading = form.SG1->CellText(2, 1);
+    ASSERT_GT(QFontMetrics(form.SG1->font()).horizontalAdvance(reading), 120)
+        << reading.toStdString();
+    EXPECT_FALSE(form.SG1->wordWrap());
+    EXPECT_EQ(form.SG1->textElideMode(), Qt::ElideNone);
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            const QTableWidgetItem* cell = form.SG1->item(row, column);
+            EXPECT_EQ(cell->toolTip(), cell->text()) << column << ", " << row;
+        }
+    }
+}
+
+// A window exactly as tall as the panel leaves the drawing area no height, and Qt sends it no
+// paint event; the readings still follow its new width.
+TEST_F(Form1Test, ReadingsFollowADrawingAreaWithoutHeight) {
+    form.resize(500, 145);
+    QApplication::processEvents();
+    ASSERT_EQ(form.PB1->size(), QSize(500, 0));
+    const Readings expected =
+        ComputeReadings(ScaleMode::Logarithmic, PictureLayout::ForArea(500, 0).Positions(0, 150));
+    EXPECT_EQ(form.SG1->CellText(2, 3), QString::fromStdString(expected.lowerUnderHairline));
+    EXPECT_EQ(form.SG1->CellText(2, 3), "2,54");  // 1,43 at the first width
+    EXPECT_EQ(form.Label2->text(), QString::fromStdString(Windows1252ToUtf8(expected.taskLine)));
 }
 
 TEST_F(Form1Test, FirstPaintWritesTheTaskLine) {

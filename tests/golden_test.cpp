@@ -57,7 +57,7 @@ TEST_P(GoldenPicture, MatchesOutsideTheText) {
     ReadoutTable table;
     std::vector<Box> textCells;
     ComposedPicture composed =
-        ComposePicture(stored.width(), stored.height(), golden.view, table, 96, &textCells);
+        ComposePicture(stored.width(), stored.height(), golden.view, table, &textCells);
     Bitmap& picture = composed.image;
     const std::vector<bool> text = TextMask(textCells, stored.width(), stored.height());
 

@@ -19,6 +19,7 @@
 #include "readouts/number_text.h"
 #include "readouts/readout_table.h"
 #include "readouts/scale_mode.h"
+#include "readouts/setting_description.h"
 
 namespace {
 
@@ -434,6 +435,17 @@ TEST(ReadoutTable, IgnoresCellsOutsideTheGrid) {
         EXPECT_EQ(table.Cell(column, row), "") << "cell (" << column << ", " << row << ")";
     }
     ExpectEveryCellEmpty(table);
+}
+
+// The words a screen reader gets for a setting: the scale type, the slide's index, the hairline
+// and the task line.
+TEST(SettingDescription, StatesTheSettingInTheTablesWords) {
+    EXPECT_EQ(DescribeSetting(kLog, ComputeReadings(kLog, 301, 758, kArea1080)),
+              "Logarithmische Skalen. Obere Einheit bei 2 der unteren Skale. L\xE4ufer: obere "
+              "Skale 3, untere Skale 6. Aufgabe: 2 \xB7 3 = 6.");
+    EXPECT_EQ(DescribeSetting(kLinear, ComputeReadings(kLinear, 700, 180, kArea1080)),
+              "Lineare Skalen. Obere Null bei 7 der unteren Skale. L\xE4ufer: obere Skale 5, "
+              "untere Skale 2. Aufgabe: 7+5 = 12.");
 }
 
 }  // namespace

@@ -128,6 +128,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tessalin-snapshot: cannot write %s\n", options->out.c_str());
         return 1;
     }
-    PrintTable(table, composed.taskLine);
+    PrintTable(table, composed.readings.taskLine);
     return 0;
 }
