@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole render as the window does it at every pointer move, next to the cost of filling an
 // image of the same size white. Run from a release build:
 //   build/release/bench/tessalin_bench --benchmark_repetitions=10

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/picture.h"
 
 #include <array>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Forms beyond the ordinary range, this program's own choice:
 // - Finite magnitudes above 1e15 are written as the shortest decimal that reads back to the very
 //   same double, with the comma and a capital E: "3,1622776601683796E16", "-2,5E300". Decimals do

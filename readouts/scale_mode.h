@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The scale mode chosen in the radio group: item 1 ("logarithmisch") multiplies, every other item

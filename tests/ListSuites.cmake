@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tessalin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DPROGRAM=<test program> -DCTEST_FILE=<file> [-DENVIRONMENT=NAME=value] -P ListSuites.cmake
 # Writes one add_test per GoogleTest suite of PROGRAM into CTEST_FILE.
 execute_process(

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tessalin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One CTest entry per GoogleTest suite: a suite runs in one process, so a test program costs one
 # start-up per suite instead of one per case. The suites are listed from the program after every
 # build, so a new suite needs no edit here. Run one suite with `ctest -R <suite>`, one case with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds: names for the picture, the table, the radio group and the task
 // line, and a description of the setting that follows every render.
 

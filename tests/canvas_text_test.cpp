@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text goes through Qt's painter onto the canvas's own pixels: these tests need an application.
 
 #include <gtest/gtest.h>

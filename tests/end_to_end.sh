@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tessalin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Starts the real program in a virtual display and uses it as a person would: drags the cursor by
 # its frame and the slide by its strip, double-clicks to hide and show the panel, moves the cursor
 # by keyboard, and checks the screen after each step.

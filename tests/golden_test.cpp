@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole pictures against stored ones made by tessalin-snapshot. Text differs between machines'
 // fonts, so the pixels a text may touch, as the render records them, are left out; every other
 // pixel must match exactly.

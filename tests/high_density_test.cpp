@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window on a screen of two device pixels per pixel (this program runs with
 // QT_SCALE_FACTOR=2): the layout stays in logical pixels, the screen shows what tessalin-snapshot
 // writes at 100 %, every pixel a 2 x 2 block, text included, and a press hits what it hits at

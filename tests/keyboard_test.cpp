@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard: the tab order of the panel and the drawing area, the radio group's arrow keys,
 // and the keys that move the cursor and the slide while the drawing area has the focus.
 

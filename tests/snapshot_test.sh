@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tessalin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # tessalin-snapshot writes the picture and prints the table and the task line in UTF-8; it refuses
 # arguments it does not understand.
 #   tests/snapshot_test.sh path/to/tessalin-snapshot
@@ -47,12 +50,34 @@ else
   echo "FAIL the picture has the drawing area's size"; failures=$((failures + 1))
 fi
 
-for arguments in "--mode sideways" "--size 12" "--size -1x5" "--slide 99999999999" "--out"; do
+# A file that cannot be written ends the tool with status 1 and leaves nothing behind: the device
+# that is always full, and a plain file cut short by a file size limit of one block.
+status=0
+QT_QPA_PLATFORM=offscreen "$snapshot" --out /dev/full >/dev/null 2>"$work/full.err" || status=$?
+if [ "$status" -eq 1 ] && grep -q "cannot write" "$work/full.err"; then
+  passes=$((passes + 1))
+else
+  echo "FAIL writing to /dev/full: status $status"; cat "$work/full.err"; failures=$((failures + 1))
+fi
+status=0
+(ulimit -f 1; trap '' XFSZ; QT_QPA_PLATFORM=offscreen exec "$snapshot" --out "$work/cut.png") \
+  >/dev/null 2>&1 || status=$?
+if [ "$status" -eq 1 ] && [ ! -e "$work/cut.png" ]; then
+  passes=$((passes + 1))
+else
+  echo "FAIL a file cut short: status $status, file left: $(ls "$work/cut.png" 2>/dev/null)"
+  failures=$((failures + 1))
+fi
+
+for arguments in "--mode sideways" "--size 12" "--size -1x5" "--slide 99999999999" "--out" \
+  "--out=" "stray"; do
+  status=0
   # shellcheck disable=SC2086
-  if QT_QPA_PLATFORM=offscreen "$snapshot" $arguments >/dev/null 2>&1; then
-    echo "FAIL accepted: $arguments"; failures=$((failures + 1))
-  else
+  QT_QPA_PLATFORM=offscreen "$snapshot" $arguments >/dev/null 2>&1 || status=$?
+  if [ "$status" -eq 2 ]; then
     passes=$((passes + 1))
+  else
+    echo "FAIL $arguments: status $status, expected 2"; failures=$((failures + 1))
   fi
 done
 

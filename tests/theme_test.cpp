@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tessalin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The panel keeps its own colours under a dark desktop theme: a palette of light text on dark
 // backgrounds, set before the window is made, as a theme sets it.
 
