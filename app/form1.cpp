@@ -64,14 +64,13 @@ void FillWith(QWidget* widget, QColor color) {
 QPalette Panel3Palette() {
     QPalette palette(kPanel3Color, kPanel3Color);
     for (const QPalette::ColorRole text :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText}) {
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(text, Qt::black);
     }
     for (const QPalette::ColorRole background :
          {QPalette::Window, QPalette::Base, QPalette::AlternateBase, QPalette::Button}) {
         palette.setColor(background, kPanel3Color);
     }
-    palette.setColor(QPalette::ToolTipBase, Qt::white);
     palette.setColor(QPalette::Highlight, kSelectionColor);
     palette.setColor(QPalette::HighlightedText, Qt::white);
     return palette;
@@ -149,12 +148,12 @@ void TForm1::BuildPanel3() {
     SG1->setFocus();
 }
 
-// The drawing area's description follows every render.
+// The task line's name carries its text, which a label's name would otherwise hide; the drawing
+// area's description and the task line's name follow every render.
 void TForm1::NameForScreenReaders() {
     PB1->setAccessibleName("Rechenschieber");
     SG1->setAccessibleName("Ablesungen");
     RG1->setAccessibleName("Skalenart");
-    Label2->setAccessibleName("Aufgabe");
 }
 
 void TForm1::WireEvents() {
@@ -172,6 +171,10 @@ void TForm1::showEvent(QShowEvent* event) {
     if (!activated_) {
         activated_ = true;
         FormActivate();
+        // An area without width or height gets no paint event; its readings still follow.
+        if (PB1->size().isEmpty()) {
+            PB1Paint();
+        }
     }
 }
 
@@ -191,14 +194,22 @@ void TForm1::PB1Paint() {
 Bitmap TForm1::PB1Paintwmf(int width, int height) {
     const SlideRuleView view{ScaleModeOfItemIndex(RG1->ItemIndex()), SlideX, CursorX};
     ComposedPicture picture = ComposePicture(width, height, view, *SG1);
-    Label2->setText(Text(picture.readings.taskLine));
+    const QString taskLine = Text(picture.readings.taskLine);
+    Label2->setText(taskLine);
     Label2->adjustSize();
-    // Setting the description tells screen readers of it, so only a new one is set.
-    const QString description = Text(DescribeSetting(view.mode, picture.readings));
-    if (description != PB1->accessibleDescription()) {
-        PB1->setAccessibleDescription(description);
-    }
+    TellScreenReaders(Text(DescribeSetting(view.mode, picture.readings)), taskLine);
     return std::move(picture.image);
+}
+
+// Setting a name or a description tells screen readers of it, so only a new one is set.
+void TForm1::TellScreenReaders(const QString& setting, const QString& taskLine) {
+    if (setting != PB1->accessibleDescription()) {
+        PB1->setAccessibleDescription(setting);
+    }
+    const QString taskName = "Aufgabe: " + taskLine;
+    if (taskName != Label2->accessibleName()) {
+        Label2->setAccessibleName(taskName);
+    }
 }
 
 // The frame wins over the slide: a press on yellow grabs the cursor even above a slide strip.
@@ -263,11 +274,31 @@ PictureLayout TForm1::AreaLayout() const {
     return PictureLayout::ForArea(PB1->width(), PB1->height());
 }
 
-// Qt hands the focus of a control that hides on to the next one; the drawing area takes it only by
-// Tab, so while the panel hides it takes none, and the panel has the focus again when it is back.
 void TForm1::PB1DblClick() {
-    PB1->setFocusPolicy(Qt::NoFocus);
-    Panel3->setVisible(!Panel3->isVisible());
-    PB1->setFocusPolicy(Qt::TabFocus);
+    if (Panel3->isVisible()) {
+        HidePanel3();
+    } else {
+        ShowPanel3();
+    }
     BasePanel->layout()->activate();  // the drawing area takes its new size at once
+}
+
+// A hidden control keeps no focus, and Qt would hand it on to the drawing area, which takes it
+// only by Tab: no control has the focus while the panel is hidden.
+void TForm1::HidePanel3() {
+    QWidget* focused = focusWidget();
+    if (focused != nullptr && Panel3->isAncestorOf(focused)) {
+        panel3Focus_ = focused;
+        focused->clearFocus();
+    }
+    Panel3->setVisible(false);
+}
+
+// The panel's control has the focus back, unless Tab gave it to the drawing area meanwhile.
+void TForm1::ShowPanel3() {
+    Panel3->setVisible(true);
+    if (panel3Focus_ && focusWidget() == nullptr) {
+        panel3Focus_->setFocus();
+    }
+    panel3Focus_ = nullptr;
 }

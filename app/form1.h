@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 
@@ -59,8 +60,12 @@ protected:
 private:
     void BuildPanel3();
     void NameForScreenReaders();
+    void TellScreenReaders(const QString& setting, const QString& taskLine);
+    void HidePanel3();
+    void ShowPanel3();
     void WireEvents();
     PictureLayout AreaLayout() const;
 
     bool activated_ = false;
+    QPointer<QWidget> panel3Focus_;  // the panel's control that had the focus when it hid
 };

@@ -24,7 +24,7 @@ PaintBox::PaintBox(QWidget* parent, Composer composer)
 
 // Qt paints only a box that is on the screen, and then before repaint() returns.
 void PaintBox::PaintNow() {
-    const int before = compositions_;
+    const std::uint64_t before = compositions_;
     repaint();
     if (compositions_ == before) {
         Compose();
@@ -56,14 +56,23 @@ void PaintBox::paintEvent(QPaintEvent*) {
 }
 
 // Qt sends no paint event to a box without width or height; the readings still follow its size.
+// A hidden box waits for its window to show it.
 void PaintBox::resizeEvent(QResizeEvent*) {
-    if (size().isEmpty()) {
+    if (size().isEmpty() && isVisible()) {
         PaintNow();
     }
 }
 
+// The box answers Left, Right and Home, also with Shift and Ctrl; every other key, and any with
+// Alt or Meta, goes on to the window.
 void PaintBox::keyPressEvent(QKeyEvent* event) {
-    emit keyPressed(event->key(), event->modifiers());
+    const int key = event->key();
+    const bool movesTheRule = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home;
+    if (!movesTheRule || (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
+        event->ignore();
+        return;
+    }
+    emit keyPressed(key, event->modifiers());
 }
 
 void PaintBox::mousePressEvent(QMouseEvent* event) {

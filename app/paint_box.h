@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -20,16 +21,16 @@ public:
 
     PaintBox(QWidget* parent, Composer composer);
 
-    // Composes a picture and shows it before returning. Where nothing can be shown (the box is
-    // hidden, or has no width or no height) the picture is still composed, for what composing
-    // writes besides it.
+    // Composes a picture and shows it before returning. Where Qt paints nothing (the box is
+    // hidden or not yet on the screen, or has no width or no height) the picture is still
+    // composed, for what composing writes besides it.
     void PaintNow();
 
     // The colour the screen shows at (x, y): a pixel of the picture shown last; none outside it.
     std::optional<Color> ShownColor(int x, int y) const;
 
     // How many pictures the box has composed.
-    int Compositions() const { return compositions_; }
+    std::uint64_t Compositions() const { return compositions_; }
 
 signals:
     void pressed(int x, int y);
@@ -52,5 +53,5 @@ private:
 
     Composer composer_;
     Bitmap shown_{0, 0};
-    int compositions_ = 0;
+    std::uint64_t compositions_ = 0;
 };

@@ -10,13 +10,18 @@
 
 namespace {
 
+// No screen needs more; a larger factor would only overflow the arithmetic.
+constexpr double kLargestFactor = 64;
+
+// Halves go up, as Qt rounds the screen's own factor.
 std::string WholeFactor(std::string_view factor) {
     double value = 0;
     const auto [end, error] = std::from_chars(factor.data(), factor.data() + factor.size(), value);
     if (error != std::errc{} || end != factor.data() + factor.size() || !std::isfinite(value)) {
         return std::string(factor);
     }
-    return std::to_string(static_cast<long long>(std::max(1.0, std::floor(value + 0.5))));
+    return std::to_string(
+        static_cast<int>(std::clamp(std::floor(value + 0.5), 1.0, kLargestFactor)));
 }
 
 // A screen's entry is a factor alone or a name, "=", and a factor.

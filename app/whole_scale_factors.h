@@ -12,6 +12,6 @@
 void UseWholeScaleFactors();
 
 // Every factor of a QT_SCREEN_SCALE_FACTORS or QT_SCALE_FACTOR value rounded to the nearest whole
-// number, at least 1: "1.5" gives "2", "HDMI-1=1.25;DP-1=2" gives "HDMI-1=1;DP-1=2". What is not a
-// number stays as it is.
+// number, from 1 to 64: "1.5" gives "2", "HDMI-1=1.25;DP-1=2" gives "HDMI-1=1;DP-1=2". What is not
+// a number stays as it is.
 std::string WholeScaleFactors(std::string_view factors);

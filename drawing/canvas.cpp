@@ -459,7 +459,7 @@ private:
         font.setPixelSize(pixelSize);
         font.setWeight(QFont::Normal);
         // Qt picks another hinting while its screen scaling is on; asking for one keeps the
-        // picture's text the same on every screen.
+        // picture's text the same whatever the screen's scale factor.
         font.setHintingPreference(QFont::PreferVerticalHinting);
         return font;
     }

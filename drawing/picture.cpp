@@ -49,7 +49,7 @@ void DrawScale(Canvas& canvas, const PictureLayout& layout, const Strip& strip, 
     canvas.RoundRect(a + kStripBodyStart, strip.top, a + kStripBodyStart + layout.stripWidth,
                      strip.top + layout.BodyRows(), kStripBodyCorner, kStripBodyCorner);
     canvas.SetPenColor(kTickColor);
-    StripPainter painter(canvas, layout, strip);
+    StripPainter painter(canvas, layout.stripHeight, strip);
     painter.DrawTick(kEndTick, static_cast<double>(a + kScaleStart));
     painter.DrawTick(kEndTick, static_cast<double>(a + layout.stripWidth));
     canvas.SetFillStyle(FillStyle::Clear);
@@ -94,8 +94,8 @@ std::array<Strip, 5> StripsOf(const PictureLayout& layout, std::int32_t slideX) 
     }};
 }
 
-StripPainter::StripPainter(Canvas& canvas, const PictureLayout& layout, const Strip& strip)
-    : canvas_(canvas), strip_(strip), height_(layout.stripHeight) {}
+StripPainter::StripPainter(Canvas& canvas, std::int64_t stripHeight, const Strip& strip)
+    : canvas_(canvas), strip_(strip), height_(stripHeight) {}
 
 void StripPainter::DrawTick(int length, double x) {
     const std::int64_t t = Measure(length);

@@ -32,7 +32,7 @@ std::array<Strip, 5> StripsOf(const PictureLayout& layout, std::int32_t slideX);
 // height, and texts stand at offsets in the same unit, counted from the same edge.
 class StripPainter final : public ScaleMarks {
 public:
-    StripPainter(Canvas& canvas, const PictureLayout& layout, const Strip& strip);
+    StripPainter(Canvas& canvas, std::int64_t stripHeight, const Strip& strip);
 
     void DrawTick(int length, double x) override;
     void DrawLabel(int offset, std::string_view text, double x) override;

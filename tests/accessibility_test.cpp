@@ -41,7 +41,8 @@ TEST_F(AccessibilityTest, ControlsHaveGermanNames) {
     EXPECT_EQ(Accessible(form.PB1, QAccessible::Name), "Rechenschieber");
     EXPECT_EQ(Accessible(form.SG1, QAccessible::Name), "Ablesungen");
     EXPECT_EQ(Accessible(form.RG1, QAccessible::Name), "Skalenart");
-    EXPECT_EQ(Accessible(form.Label2, QAccessible::Name), "Aufgabe");
+    EXPECT_EQ(Accessible(form.Label2, QAccessible::Name),
+              QString::fromUtf8("Aufgabe: 1 · 1,43 = 1,43"));
 }
 
 TEST_F(AccessibilityTest, DescriptionStatesTheSetting) {
@@ -63,6 +64,7 @@ TEST_F(AccessibilityTest, DescriptionFollowsADragAndAKey) {
     QTest::keyClick(form.PB1, Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_NE(Description(), afterDrag);
     EXPECT_TRUE(Description().contains("Aufgabe: " + form.Label2->text()));
+    EXPECT_EQ(Accessible(form.Label2, QAccessible::Name), "Aufgabe: " + form.Label2->text());
 }
 
 }  // namespace

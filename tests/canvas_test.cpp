@@ -315,6 +315,15 @@ const PictureCase kShapeCases[] = {
         ".PPPPPP.",
         "........",
         "........"}},
+    // Four rows under a corner far wider than high: the middle rows reach both ends.
+    {"FlatWideCornerReachesTheEndsInTheMiddleRows", {},
+     [](Canvas& canvas) { canvas.RoundRect(0, 1, 40, 5, 40, 4); }, {
+        "........................................",
+        ".......PPPPPPPPPPPPPPPPPPPPPPPPPP.......",
+        "PPPPPPPFFFFFFFFFFFFFFFFFFFFFFFFFFPPPPPPP",
+        "PPPPPPPFFFFFFFFFFFFFFFFFFFFFFFFFFPPPPPPP",
+        ".......PPPPPPPPPPPPPPPPPPPPPPPPPP.......",
+        "........................................"}},
     {"ZeroCornerIsARectangle", {},
      [](Canvas& canvas) { canvas.RoundRect(5, 4, 1, 1, 0, 0); }, kPlainRect},
     {"NegativeCornerIsARectangle", {},

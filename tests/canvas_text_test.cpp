@@ -193,7 +193,7 @@ private:
     QtMessageHandler previous_;
 };
 
-TEST(CanvasTinyImage, EmptyImagesTakeEveryPrimitive) {
+TEST(CanvasTinyImageText, EmptyImagesTakeEveryPrimitive) {
     const QtWarnings warnings;
     QtWarnings::Text().clear();
     const std::pair<int, int> sizes[] = {{0, 0}, {5, 0}, {0, 5}};
@@ -220,7 +220,7 @@ TEST(CanvasTinyImage, EmptyImagesTakeEveryPrimitive) {
     EXPECT_EQ(QtWarnings::Text(), "");
 }
 
-TEST(CanvasTinyImage, OnePixelText) {
+TEST(CanvasTinyImageText, OnePixelText) {
     Bitmap image(1, 1);
     Canvas canvas(image);
     canvas.SetFillColor(kFill);

@@ -118,7 +118,7 @@ TEST_F(Form1Test, DoubleClickTogglesThePanelAndResizesAtOnce) {
 TEST_F(Form1Test, PaintFromCodeShowsAtOnceAndRendersOnce) {
     PaintCounter counter;
     form.PB1->installEventFilter(&counter);
-    const int compositions = form.PB1->Compositions();
+    const std::uint64_t compositions = form.PB1->Compositions();
     form.CursorX = 400;
     form.PB1Paint();
     EXPECT_EQ(form.PB1->ShownColor(400, 12), kCursorFrameColor);
@@ -167,6 +167,17 @@ TEST_F(Form1Test, ReadingsFollowADrawingAreaWithoutHeight) {
     EXPECT_EQ(form.SG1->CellText(2, 3), QString::fromStdString(expected.lowerUnderHairline));
     EXPECT_EQ(form.SG1->CellText(2, 3), "2,54");  // 1,43 at the first width
     EXPECT_EQ(form.Label2->text(), QString::fromStdString(Windows1252ToUtf8(expected.taskLine)));
+}
+
+// Shown for the first time that small, the area has its readings from the start setting.
+TEST(Form1FirstShow, WithoutHeightTheReadingsFollowTheStartSetting) {
+    TForm1 small;
+    small.resize(500, 145);
+    small.show();
+    QApplication::processEvents();
+    ASSERT_EQ(small.PB1->size(), QSize(500, 0));
+    EXPECT_EQ(small.SG1->CellText(2, 3), "2,54");
+    EXPECT_EQ(small.SG1->CellText(1, 3), "2,54");
 }
 
 TEST_F(Form1Test, FirstPaintWritesTheTaskLine) {

@@ -88,10 +88,18 @@ TEST_F(KeyboardTest, AClickNeverTakesTheFocus) {
     EXPECT_EQ(Focus(), form.SG1);
 }
 
-// Hiding the panel would hand the table's focus on to the drawing area, the next control.
-TEST_F(KeyboardTest, HidingAndShowingThePanelLeavesTheFocusInTheTable) {
+// Qt would hand the hidden table's focus on to the drawing area, or keep it on the hidden table.
+TEST_F(KeyboardTest, WhileThePanelIsHiddenNoControlHasTheFocus) {
     form.PB1DblClick();
-    EXPECT_FALSE(form.PB1->hasFocus());
+    EXPECT_EQ(Focus(), nullptr);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Focus(), form.PB1);
+    form.PB1DblClick();
+    EXPECT_EQ(Focus(), form.PB1);
+}
+
+TEST_F(KeyboardTest, ThePanelHasItsFocusBackWhenShown) {
+    form.PB1DblClick();
     form.PB1DblClick();
     EXPECT_EQ(Focus(), form.SG1);
 }
@@ -111,7 +119,7 @@ TEST_P(PictureKey, MovesByItsStep) {
     FocusThePicture();
     form.SlideX = 100;
     form.CursorX = 300;
-    const int compositions = form.PB1->Compositions();
+    const std::uint64_t compositions = form.PB1->Compositions();
     Press(GetParam().key, GetParam().modifiers);
     EXPECT_EQ(form.SlideX, 100 + GetParam().slideMove);
     EXPECT_EQ(form.CursorX, 300 + GetParam().cursorMove);

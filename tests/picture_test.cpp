@@ -125,11 +125,11 @@ protected:
 };
 
 TEST_F(StripPainterTest, NameCellsStandNearTheTickEdge) {
-    const PictureLayout layout = PictureLayout::ForArea(1164, 539);
+    const std::int64_t stripHeight = PictureLayout::ForArea(1164, 539).stripHeight;
     const Strip slide{0, 20, Orientation::Slide, kSlideFill, 0};
     const Strip stator{0, 141, Orientation::Stator, kStatorFill, 0};
-    StripPainter(canvas, layout, slide).DrawLabel(115, "Skale C", 46.0);
-    StripPainter(canvas, layout, stator).DrawLabel(115, "Skale D", 46.0);
+    StripPainter(canvas, stripHeight, slide).DrawLabel(115, "Skale C", 46.0);
+    StripPainter(canvas, stripHeight, stator).DrawLabel(115, "Skale D", 46.0);
     for (const int top : {25, 243}) {
         EXPECT_EQ(image.Pixel(46, top), kCellColor) << top;
         EXPECT_EQ(image.Pixel(46, top - 1), kWhite) << top;
@@ -138,10 +138,8 @@ TEST_F(StripPainterTest, NameCellsStandNearTheTickEdge) {
 }
 
 TEST_F(StripPainterTest, TickColumnsAndLengthsRoundHalvesToEven) {
-    PictureLayout layout = PictureLayout::ForArea(200, 300);
-    layout.stripHeight = 126;
     const Strip slide{0, 0, Orientation::Slide, kSlideFill, 0};
-    StripPainter painter(canvas, layout, slide);
+    StripPainter painter(canvas, 126, slide);
     painter.DrawTick(10, 100.5);  // 10.5 px long, in column 100
     painter.DrawTick(10, 101.5);  // in column 102
     for (const int column : {100, 102}) {
@@ -153,10 +151,8 @@ TEST_F(StripPainterTest, TickColumnsAndLengthsRoundHalvesToEven) {
 }
 
 TEST_F(StripPainterTest, TickRoundingToNothingDrawsNothing) {
-    PictureLayout layout = PictureLayout::ForArea(200, 300);
-    layout.stripHeight = 5;
     const Strip stator{0, 10, Orientation::Stator, kStatorFill, 0};
-    StripPainter(canvas, layout, stator).DrawTick(10, 50.0);
+    StripPainter(canvas, 5, stator).DrawTick(10, 50.0);
     for (int y = 0; y < image.Height(); ++y) {
         ASSERT_EQ(image.Pixel(50, y), kWhite) << y;
     }
