@@ -16,6 +16,7 @@
 #include "drawing/compose.h"
 #include "drawing/picture.h"
 #include "geometry/picture_layout.h"
+#include "readouts/readings.h"
 #include "readouts/scale_mode.h"
 #include "readouts/setting_description.h"
 #include "readouts/windows1252.h"
@@ -92,7 +93,7 @@ std::int32_t Saturated(std::int64_t value) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(QWidget* parent) : QWidget(parent), composer_(std::make_unique<PictureComposer>()) {
     setWindowTitle("Tessalin");
     setFont(WindowFont(12));
     resize(kClientWidth, kClientHeight);
@@ -103,8 +104,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     windowLayout->setContentsMargins(0, 0, 0, 0);
     windowLayout->addWidget(BasePanel);
 
-    PB1 = new PaintBox(BasePanel,
-                       [this](int width, int height) { return PB1Paintwmf(width, height); });
+    PB1 = new PaintBox(
+        BasePanel, [this] { return CurrentSetting(); },
+        [this](const Pixels& surface) { return PB1Paintwmf(surface); });
     Panel3 = new QWidget(BasePanel);
     Panel3->setFixedHeight(kPanel3Height);
     Panel3->setPalette(Panel3Palette());
@@ -120,6 +122,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     WireEvents();
     move(screen()->availableGeometry().center() - rect().center());
 }
+
+TForm1::~TForm1() = default;
 
 // The panel's controls keep their distance from its top-left corner at every window size.
 void TForm1::BuildPanel3() {
@@ -191,14 +195,20 @@ void TForm1::PB1Paint() {
     PB1->PaintNow();
 }
 
-Bitmap TForm1::PB1Paintwmf(int width, int height) {
-    const SlideRuleView view{ScaleModeOfItemIndex(RG1->ItemIndex()), SlideX, CursorX};
-    ComposedPicture picture = ComposePicture(width, height, view, *SG1);
-    const QString taskLine = Text(picture.readings.taskLine);
-    Label2->setText(taskLine);
-    Label2->adjustSize();
-    TellScreenReaders(Text(DescribeSetting(view.mode, picture.readings)), taskLine);
-    return std::move(picture.image);
+SlideRuleView TForm1::CurrentSetting() const {
+    return {ScaleModeOfItemIndex(RG1->ItemIndex()), SlideX, CursorX};
+}
+
+SlideRuleView TForm1::PB1Paintwmf(const Pixels& surface) {
+    const SlideRuleView view = CurrentSetting();
+    const Readings readings = composer_->Compose(surface, view, *SG1);
+    const QString taskLine = Text(readings.taskLine);
+    if (taskLine != Label2->text()) {  // the label is laid out anew only for a new text
+        Label2->setText(taskLine);
+        Label2->adjustSize();
+    }
+    TellScreenReaders(Text(DescribeSetting(view.mode, readings)), taskLine);
+    return view;
 }
 
 // Setting a name or a description tells screen readers of it, so only a new one is set.

@@ -5,9 +5,12 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
-class Bitmap;
+class PictureComposer;
+class Pixels;
 class QLabel;
+struct SlideRuleView;
 struct PictureLayout;
 class PaintBox;
 class RadioGroup;
@@ -20,6 +23,7 @@ class TForm1 final : public QWidget {
 
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // The controls, as the window lays them out.
     QWidget* BasePanel;
@@ -49,9 +53,9 @@ public:
     // Keys while the drawing area has the focus: Left and Right move the cursor, with Control
     // the slide, by 1 px or with Shift by 10 px; Home brings back the start setting.
     void PB1KeyDown(int Key, Qt::KeyboardModifiers Shift);
-    // The render of every paint: the picture of the current state for a drawing area of that
-    // size; the table and the task line follow.
-    Bitmap PB1Paintwmf(int width, int height);
+    // The render of every paint: the picture of the current state onto the surface, which has
+    // the drawing area's size; the table and the task line follow. Returns the state drawn.
+    SlideRuleView PB1Paintwmf(const Pixels& surface);
     void FormActivate();
 
 protected:
@@ -65,7 +69,9 @@ private:
     void ShowPanel3();
     void WireEvents();
     PictureLayout AreaLayout() const;
+    SlideRuleView CurrentSetting() const;
 
+    std::unique_ptr<PictureComposer> composer_;  // keeps what one render hands on to the next
     bool activated_ = false;
     QPointer<QWidget> panel3Focus_;  // the panel's control that had the focus when it hid
 };

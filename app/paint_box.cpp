@@ -2,11 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/paint_box.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
+#include <algorithm>
 
+#include "drawing/compose.h"
 #include "drawing/image_view.h"
+#include "drawing/picture.h"
+#include "geometry/picture_layout.h"
+#include "readouts/readout_table.h"
 
 namespace {
 
@@ -14,10 +22,44 @@ QPoint PixelOf(const QMouseEvent* event) {
     return event->position().toPoint();
 }
 
+// The pixels of the window's backing store under the box, where a paint can compose its picture
+// in place, without a copy: on a raster image of 32-bit opaque pixels, one device pixel per
+// pixel, the box at a whole-pixel offset. None where that is not so.
+Pixels BackingStorePixels(QPainter& painter, QSize size) {
+    QPaintDevice* device = painter.paintEngine()->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image) {
+        return {};
+    }
+    auto* image = static_cast<QImage*>(device);
+    const bool opaque32 = image->format() == QImage::Format_RGB32 ||
+                          image->format() == QImage::Format_ARGB32_Premultiplied;
+    const QTransform& offset = painter.deviceTransform();
+    const QPoint topLeft(static_cast<int>(offset.dx()), static_cast<int>(offset.dy()));
+    const bool wholePixels = offset.type() <= QTransform::TxTranslate &&
+                             offset.dx() == topLeft.x() && offset.dy() == topLeft.y();
+    if (!opaque32 || !wholePixels || image->devicePixelRatio() != 1 ||
+        !image->rect().contains(QRect(topLeft, size))) {
+        return {};
+    }
+    const auto stride = static_cast<std::ptrdiff_t>(image->bytesPerLine() / sizeof(Color));
+    auto* first = reinterpret_cast<Color*>(image->bits()) + topLeft.y() * stride + topLeft.x();
+    return Pixels(first, size.width(), size.height(), stride);
+}
+
+// The part of a box of 64-bit coordinates that lies within an area of that size.
+QRect PartWithin(const Box& box, QSize size) {
+    const auto clamp = [](std::int64_t value, int limit) {
+        return static_cast<int>(std::clamp<std::int64_t>(value, 0, limit));
+    };
+    const QPoint topLeft(clamp(box.left, size.width()), clamp(box.top, size.height()));
+    const QPoint bottomRight(clamp(box.right, size.width()), clamp(box.bottom, size.height()));
+    return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+}
+
 }  // namespace
 
-PaintBox::PaintBox(QWidget* parent, Composer composer)
-    : QWidget(parent), composer_(std::move(composer)) {
+PaintBox::PaintBox(QWidget* parent, Setting setting, Composer composer)
+    : QWidget(parent), setting_(std::move(setting)), composer_(std::move(composer)) {
     setMouseTracking(true);  // moves arrive with no button held, too
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -25,30 +67,71 @@ PaintBox::PaintBox(QWidget* parent, Composer composer)
 // Qt paints only a box that is on the screen, and then before repaint() returns.
 void PaintBox::PaintNow() {
     const std::uint64_t before = compositions_;
-    repaint();
+    repaint(ChangedRegion());
     if (compositions_ == before) {
-        Compose();
+        Compose(OwnPicture());
     }
 }
 
-std::optional<Color> PaintBox::ShownColor(int x, int y) const {
-    if (!shown_.Contains(x, y)) {
+// A drag moves the slide or the cursor alone; the rest of the screen already shows the new
+// picture, and copying less of it to the display is what a drag at a large size waits for. The
+// focus cue, drawn over the picture at every paint, needs the whole box.
+QRegion PaintBox::ChangedRegion() const {
+    if (!shown_ || shown_->second != size() || hasFocus()) {
+        return rect();
+    }
+    const auto area =
+        ChangedArea(PictureLayout::ForArea(width(), height()), shown_->first, setting_());
+    if (!area) {
+        return rect();
+    }
+    QRegion region;
+    for (const Box& box : *area) {
+        region += PartWithin(box, size());
+    }
+    return region.isEmpty() ? QRegion(rect()) : region;
+}
+
+std::optional<Color> PaintBox::ShownColor(int x, int y) {
+    if (!shown_ || !QRect(QPoint(), shown_->second).contains(x, y)) {
         return std::nullopt;
     }
-    return shown_.Pixel(x, y);
+    if (!shownAgain_) {
+        ReadoutTable unused;
+        const auto& [view, size] = *shown_;
+        shownAgain_ = ComposePicture(size.width(), size.height(), view, unused).image;
+    }
+    return shownAgain_->Pixel(x, y);
 }
 
-Bitmap PaintBox::Compose() {
+SlideRuleView PaintBox::Compose(const Pixels& target) {
     ++compositions_;
-    return composer_(width(), height());
+    return composer_(target);
 }
 
-// On a screen of n device pixels per pixel, every picture pixel becomes an n x n block: the
-// painter scales without smoothing. The focus cue lies on the screen only, not in the picture.
+Pixels PaintBox::OwnPicture() {
+    if (ownPicture_.Width() != width() || ownPicture_.Height() != height()) {
+        ownPicture_ = Bitmap(width(), height());
+    }
+    return ownPicture_.View();
+}
+
+// The picture is composed where the screen's copy is, or else beside it and copied there; on a
+// screen of n device pixels per pixel every picture pixel becomes an n x n block, the painter
+// scaling without smoothing. The focus cue lies on the screen only, not in the picture.
 void PaintBox::paintEvent(QPaintEvent*) {
-    shown_ = Compose();
     QPainter painter(this);
-    painter.drawImage(0, 0, ImageView(shown_));
+    const Pixels inPlace = BackingStorePixels(painter, size());
+    SlideRuleView view;
+    if (!inPlace.Empty()) {
+        view = Compose(inPlace);
+    } else {
+        const Pixels own = OwnPicture();
+        view = Compose(own);
+        painter.drawImage(0, 0, ImageView(own));
+    }
+    shown_ = {view, size()};
+    shownAgain_.reset();
     if (hasFocus()) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -9,6 +9,7 @@
 
 #include "drawing/bitmap.h"
 #include "drawing/color.h"
+#include "drawing/slide_rule_view.h"
 
 // The drawing area. Every paint composes a fresh picture of the box's size and puts it on the
 // screen, pixel for pixel at the box's logical size; the mouse and key events are handed on. A
@@ -17,17 +18,22 @@ class PaintBox final : public QWidget {
     Q_OBJECT
 
 public:
-    using Composer = std::function<Bitmap(int width, int height)>;
+    // The setting the picture is to show now.
+    using Setting = std::function<SlideRuleView()>;
+    // Composes the picture of the current setting into the pixels given, which have the box's
+    // size, and says which setting the picture shows.
+    using Composer = std::function<SlideRuleView(const Pixels& target)>;
 
-    PaintBox(QWidget* parent, Composer composer);
+    PaintBox(QWidget* parent, Setting setting, Composer composer);
 
-    // Composes a picture and shows it before returning. Where Qt paints nothing (the box is
+    // Composes a picture and shows it before returning; the screen is brought up to date where
+    // the new picture can differ from the one it shows. Where Qt paints nothing (the box is
     // hidden or not yet on the screen, or has no width or no height) the picture is still
     // composed, for what composing writes besides it.
     void PaintNow();
 
     // The colour the screen shows at (x, y): a pixel of the picture shown last; none outside it.
-    std::optional<Color> ShownColor(int x, int y) const;
+    std::optional<Color> ShownColor(int x, int y);
 
     // How many pictures the box has composed.
     std::uint64_t Compositions() const { return compositions_; }
@@ -49,9 +55,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    Bitmap Compose();
+    SlideRuleView Compose(const Pixels& target);
+    Pixels OwnPicture();
+    QRegion ChangedRegion() const;
 
+    Setting setting_;
     Composer composer_;
-    Bitmap shown_{0, 0};
     std::uint64_t compositions_ = 0;
+    // Where the window's backing store cannot take the picture in place: on a high-density
+    // screen, or on a platform that paints elsewhere than into an image.
+    Bitmap ownPicture_{0, 0};
+    // What the screen shows: the picture of this setting at this size. The hit test composes it
+    // once more when it first asks, which gives the same pixels.
+    std::optional<std::pair<SlideRuleView, QSize>> shown_;
+    std::optional<Bitmap> shownAgain_;
 };

@@ -4,6 +4,12 @@
 
 #include <algorithm>
 
+void Pixels::Fill(Color color) const {
+    for (int y = 0; y < height_; ++y) {
+        std::fill_n(Row(y), width_, color);
+    }
+}
+
 Bitmap::Bitmap(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),

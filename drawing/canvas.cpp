@@ -3,12 +3,10 @@
 #include "drawing/canvas.h"
 
 #include <QColor>
-#include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QString>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -16,6 +14,7 @@
 #include <vector>
 
 #include "drawing/image_view.h"
+#include "drawing/text_shapes.h"
 #include "geometry/box.h"
 #include "readouts/windows1252.h"
 
@@ -116,8 +115,21 @@ struct ShapePaint {
     bool fillsInside;
 };
 
-// The outline is every pixel of the span outside `inside`.
-void PaintShapeRow(Color* row, int width, Range span, Range inside, ShapePaint paint) {
+// The outline is every pixel of the span outside `inside`. A blank row is white outside the
+// shape, and inside it unless the fill is solid.
+void PaintShapeRow(Color* row, int width, Range span, Range inside, ShapePaint paint, bool blank) {
+    if (blank) {
+        const Range shape = span.Cut(0, width - 1);
+        if (shape.Empty()) {
+            FillSpan(row, width, {0, width - 1}, kWhite);
+            return;
+        }
+        FillSpan(row, width, {0, shape.first - 1}, kWhite);
+        FillSpan(row, width, {shape.last + 1, width - 1}, kWhite);
+        if (!paint.fillsInside) {
+            FillSpan(row, width, inside, kWhite);
+        }
+    }
     if (inside.Empty()) {
         FillSpan(row, width, span, paint.outline);
         return;
@@ -147,7 +159,8 @@ std::int64_t FirstDot(std::int64_t first, std::int64_t start) {
     return first + ((first - start) & 1);
 }
 
-void DrawHorizontal(Bitmap& image, std::int64_t x0, std::int64_t x1, std::int64_t y, LinePen pen) {
+void DrawHorizontal(const Pixels& image, std::int64_t x0, std::int64_t x1, std::int64_t y,
+                    LinePen pen) {
     if (y < 0 || y >= image.Height()) {
         return;
     }
@@ -165,7 +178,8 @@ void DrawHorizontal(Bitmap& image, std::int64_t x0, std::int64_t x1, std::int64_
     }
 }
 
-void DrawVertical(Bitmap& image, std::int64_t x, std::int64_t y0, std::int64_t y1, LinePen pen) {
+void DrawVertical(const Pixels& image, std::int64_t x, std::int64_t y0, std::int64_t y1,
+                  LinePen pen) {
     if (x < 0 || x >= image.Width()) {
         return;
     }
@@ -177,7 +191,7 @@ void DrawVertical(Bitmap& image, std::int64_t x, std::int64_t y0, std::int64_t y
     const std::int64_t rowStep = pen.dotted ? 2 : 1;
     Color* column = image.Row(0) + x;
     for (std::int64_t y = first; y <= rows.last; y += rowStep) {
-        column[y * image.Width()] = pen.color;
+        column[y * image.Stride()] = pen.color;
     }
 }
 
@@ -194,7 +208,7 @@ public:
           n_(major_.Length()),
           m_(minor_.Length()) {}
 
-    void Draw(Bitmap& image, LinePen pen) const {
+    void Draw(const Pixels& image, LinePen pen) const {
         const std::int64_t majorLimit = alongX_ ? image.Width() : image.Height();
         const std::int64_t minorLimit = alongX_ ? image.Height() : image.Width();
         const Range steps = VisibleSteps(majorLimit, minorLimit);
@@ -306,13 +320,18 @@ private:
     std::unique_ptr<std::uint64_t[]> words_;
 };
 
+// Qt counts in int; no text reaches from this far left into the image.
+constexpr std::int64_t kFarthestTextStart = -(std::int64_t{1} << 30);
+
+}  // namespace
+
 // Fills whole horizontal runs. Each pending segment is a stretch of a filled row together with
 // the direction of the row still to look at; only the parts of a new run that reach beyond the
 // segment it came from are looked at again on the way back, so every pixel is read about twice.
 // The explicit stack keeps deep regions off the call stack.
-class SpanFill {
+class Canvas::SpanFill {
 public:
-    SpanFill(Bitmap& image, Color border, Color fill)
+    SpanFill(const Pixels& image, Color border, Color fill)
         : image_(image), border_(border), fill_(fill), visited_(image.Width(), image.Height()) {}
 
     void From(int x, int y) {
@@ -327,6 +346,12 @@ public:
             pending_.pop_back();
             Explore(segment);
         }
+    }
+
+    // Whether a fill of the same colours from (x, y) would take what this one took: (x, y) is one
+    // of the pixels it took, so the region is the same and holds the fill colour throughout.
+    bool Repeats(Color border, Color fill, int x, int y) {
+        return border == border_ && fill == fill_ && VisitMask::Test(visited_.Row(y), x);
     }
 
 private:
@@ -390,92 +415,86 @@ private:
         }
     }
 
-    Bitmap& image_;
+    Pixels image_;
     Color border_;
     Color fill_;
     VisitMask visited_;
     std::vector<Segment> pending_;
 };
 
-// Qt counts in int; no text reaches from this far left into the image.
-constexpr std::int64_t kFarthestTextStart = -(std::int64_t{1} << 30);
-
-}  // namespace
-
 // ---- Text ----
 
-// A Qt painter on the canvas's own pixels, with the metrics of the font last used.
+// A Qt painter on the canvas's own pixels, writing in the face last used.
 class Canvas::TextPainter {
 public:
-    struct Cell {
-        int ascent;
-        int height;
-        int widestCharacter;
-    };
+    TextPainter(const Pixels& image, TextShapes& shapes)
+        : surface_(ImageView(image)), painter_(&surface_), shapes_(shapes) {}
 
-    explicit TextPainter(Bitmap& image) : surface_(ImageView(image)), painter_(&surface_) {}
-
-    const Cell& UseFont(const std::string& family, int pixelSize) {
-        if (family != family_ || pixelSize != pixelSize_) {
-            family_ = family;
-            pixelSize_ = pixelSize;
-            painter_.setFont(MakeFont(family, pixelSize));
-            const QFontMetrics metrics = painter_.fontMetrics();
-            cell_ = {metrics.ascent(), metrics.height(), metrics.maxWidth()};
+    const TextShapes::Face& UseFont(const std::string& family, int pixelSize) {
+        TextShapes::Face& face = shapes_.FaceOf(family, pixelSize);
+        if (&face != face_) {
+            face_ = &face;
+            painter_.setFont(face.font);
         }
-        return cell_;
+        return face;
     }
 
-    int Advance(const QString& text) const {
-        return painter_.fontMetrics().horizontalAdvance(text);
-    }
+    int Advance(std::string_view text) const { return TextShapes::ShapeOf(*face_, text).advance; }
 
     void FillCell(int x, int y, int width, Color color) {
-        painter_.fillRect(QRect(x, y, width, cell_.height), QColor::fromRgb(color));
+        painter_.fillRect(QRect(x, y, width, face_->height), QColor::fromRgb(color));
     }
 
-    void Write(int x, int y, const QString& text, Color color) {
+    void Write(int x, int y, std::string_view text, Color color) {
+        const TextShapes::Shape& shape = TextShapes::ShapeOf(*face_, text);
         painter_.setPen(QColor::fromRgb(color));
-        painter_.drawText(QPoint(x, y + cell_.ascent), text);
+        const QPointF origin(x, y + face_->ascent - shape.lineAscent);
+        for (const QGlyphRun& run : shape.runs) {
+            painter_.drawGlyphRun(origin, run);
+        }
     }
 
     // Every pixel the text may touch: its cell and its glyphs' bounds, with a pixel to spare for
     // their smoothed edges.
-    Box Extent(int x, int y, const QString& text) const {
-        const QFontMetrics metrics = painter_.fontMetrics();
-        const QRect cell(x, y, metrics.horizontalAdvance(text), cell_.height);
-        const QRect ink = metrics.boundingRect(text).translated(x, y + cell_.ascent);
+    Box Extent(int x, int y, std::string_view text) const {
+        const QFontMetrics metrics(face_->font);
+        const QString qtext = QString::fromUtf8(Windows1252ToUtf8(text));
+        const QRect cell(x, y, metrics.horizontalAdvance(qtext), face_->height);
+        const QRect ink = metrics.boundingRect(qtext).translated(x, y + face_->ascent);
         const QRect extent = cell.united(ink).adjusted(-1, -1, 1, 1);
         return {extent.left(), extent.top(), std::int64_t{extent.right()} + 1,
                 std::int64_t{extent.bottom()} + 1};
     }
 
 private:
-    static QFont MakeFont(const std::string& family, int pixelSize) {
-        QFont font;
-        font.setFamilies(
-            {QString::fromUtf8(Windows1252ToUtf8(family)), QStringLiteral("DejaVu Sans")});
-        font.setStyleHint(QFont::SansSerif);
-        font.setPixelSize(pixelSize);
-        font.setWeight(QFont::Normal);
-        // Qt picks another hinting while its screen scaling is on; asking for one keeps the
-        // picture's text the same whatever the screen's scale factor.
-        font.setHintingPreference(QFont::PreferVerticalHinting);
-        return font;
-    }
-
     QImage surface_;
     QPainter painter_;
-    std::string family_;
-    int pixelSize_ = 0;
-    Cell cell_{};
+    TextShapes& shapes_;
+    TextShapes::Face* face_ = nullptr;
 };
 
 // ---- Canvas ----
 
-Canvas::Canvas(Bitmap& image, int dotsPerInch) : image_(image), dotsPerInch_(dotsPerInch) {}
+Canvas::Canvas(const Pixels& image, TextShapes& shapes, int dotsPerInch)
+    : image_(image), shapes_(shapes), dotsPerInch_(dotsPerInch) {}
 
-Canvas::~Canvas() = default;
+Canvas::Canvas(Bitmap& image, int dotsPerInch)
+    : image_(image.View()),
+      ownShapes_(std::make_unique<TextShapes>()),
+      shapes_(*ownShapes_),
+      dotsPerInch_(dotsPerInch) {}
+
+Canvas::Canvas(const Pixels& image, TextShapes& shapes, BlankRows blank) : Canvas(image, shapes) {
+    if (blank == BlankRows::White) {
+        blankRows_.assign(static_cast<std::size_t>(image_.Height()), 1);
+    }
+}
+
+// The text painter lets go of the pixels first; every row still blank is then painted white.
+Canvas::~Canvas() {
+    textPainter_.reset();
+    PaintBlankRows(0, image_.Height() - 1);
+}
 
 void Canvas::SetFont(std::string_view family, int points) {
     fontFamily_ = family;
@@ -493,6 +512,7 @@ void Canvas::Rectangle(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::i
 
 void Canvas::RoundRect(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
                        std::int64_t cornerWidth, std::int64_t cornerHeight) {
+    lastFill_.reset();
     const std::int64_t left = Tame(std::min(x1, x2));
     const std::int64_t right = Tame(std::max(x1, x2));
     const std::int64_t top = Tame(std::min(y1, y2));
@@ -510,10 +530,32 @@ void Canvas::RoundRect(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::i
     Range span = shape.RowSpan(rows.first);
     for (std::int64_t y = rows.first; y <= rows.last; ++y) {
         const Range below = shape.RowSpan(y + 1);
+        const auto row = static_cast<std::size_t>(y);
+        const bool blank = !blankRows_.empty() && blankRows_[row] != 0;
         PaintShapeRow(image_.Row(static_cast<int>(y)), image_.Width(), span,
-                      Inside(above, span, below), paint);
+                      Inside(above, span, below), paint, blank);
+        if (blank) {
+            blankRows_[row] = 0;
+        }
         above = span;
         span = below;
+    }
+}
+
+void Canvas::PaintBlankRows(std::int64_t first, std::int64_t last) {
+    if (blankRows_.empty()) {
+        return;
+    }
+    const Range rows = Range{first, last}.Cut(0, image_.Height() - 1);
+    if (rows.Empty()) {
+        return;
+    }
+    const auto begin = blankRows_.begin() + rows.first;
+    const auto end = blankRows_.begin() + rows.last + 1;
+    for (auto blank = std::find(begin, end, 1); blank != end; blank = std::find(blank, end, 1)) {
+        const auto y = static_cast<int>(blank - blankRows_.begin());
+        std::fill_n(image_.Row(y), image_.Width(), kWhite);
+        *blank = 0;
     }
 }
 
@@ -523,9 +565,17 @@ void Canvas::MoveTo(std::int64_t x, std::int64_t y) {
 }
 
 void Canvas::LineTo(std::int64_t x, std::int64_t y) {
+    lastFill_.reset();
     const std::int64_t x0 = penX_;
     const std::int64_t y0 = penY_;
     MoveTo(x, y);
+    // Most ticks of the slide's copies lie beside the image.
+    const bool beside = std::max(x0, penX_) < 0 || std::min(x0, penX_) >= image_.Width() ||
+                        std::max(y0, penY_) < 0 || std::min(y0, penY_) >= image_.Height();
+    if (beside) {
+        return;
+    }
+    PaintBlankRows(std::min(y0, penY_), std::max(y0, penY_));
     const LinePen pen{penColor_, penStyle_ == PenStyle::Dotted};
     if (y0 == penY_) {
         DrawHorizontal(image_, x0, penX_, y0, pen);
@@ -540,30 +590,39 @@ void Canvas::FloodFill(std::int64_t x, std::int64_t y, Color border) {
     if (!FillsInside() || !image_.Contains(x, y)) {
         return;
     }
-    SpanFill(image_, border, fillColor_).From(static_cast<int>(x), static_cast<int>(y));
+    // A fill may reach any row.
+    PaintBlankRows(0, image_.Height() - 1);
+    const auto seedX = static_cast<int>(x);
+    const auto seedY = static_cast<int>(y);
+    // The cursor's frame is filled from two points that one fill usually takes both of.
+    if (lastFill_ && lastFill_->Repeats(border, fillColor_, seedX, seedY)) {
+        return;
+    }
+    lastFill_ = std::make_unique<SpanFill>(image_, border, fillColor_);
+    lastFill_->From(seedX, seedY);
 }
 
 void Canvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text) {
+    lastFill_.reset();
     // Most labels of a picture lie off the image: reject them before asking Qt anything.
-    const bool noPixels = image_.Width() == 0 || image_.Height() == 0;
-    if (noPixels || text.empty() || x >= image_.Width() || y >= image_.Height()) {
+    if (image_.Empty() || text.empty() || x >= image_.Width() || y >= image_.Height()) {
         return;
     }
     if (!textPainter_) {
-        textPainter_ = std::make_unique<TextPainter>(image_);
+        textPainter_ = std::make_unique<TextPainter>(image_, shapes_);
     }
-    const TextPainter::Cell& cell = textPainter_->UseFont(fontFamily_, FontPixelSize());
+    const TextShapes::Face& face = textPainter_->UseFont(fontFamily_, FontPixelSize());
     // Twice the widest character leaves room for glyphs from fallback fonts.
-    const auto widthBound = static_cast<std::int64_t>(text.size()) * 2 * cell.widestCharacter;
-    if (y + cell.height <= 0 || x + widthBound <= 0 || x < kFarthestTextStart) {
+    const auto widthBound = static_cast<std::int64_t>(text.size()) * 2 * face.widestCharacter;
+    if (y + face.height <= 0 || x + widthBound <= 0 || x < kFarthestTextStart) {
         return;
     }
-    const QString qtext = QString::fromUtf8(Windows1252ToUtf8(text));
     const auto left = static_cast<int>(x);
     const auto top = static_cast<int>(y);
-    // Measuring costs about as much as writing, so only a fill or a start left of the image asks.
+    // Glyphs may reach a little beyond their cell; a cell's height to either side is plenty.
+    PaintBlankRows(y - face.height, y + 2 * face.height);
     if (FillsInside() || left < 0) {
-        const int advance = textPainter_->Advance(qtext);
+        const int advance = textPainter_->Advance(text);
         if (left + advance <= 0) {
             return;
         }
@@ -571,8 +630,8 @@ void Canvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text) {
             textPainter_->FillCell(left, top, advance, fillColor_);
         }
     }
-    textPainter_->Write(left, top, qtext, textColor_);
+    textPainter_->Write(left, top, text, textColor_);
     if (textCells_) {
-        textCells_->push_back(textPainter_->Extent(left, top, qtext));
+        textCells_->push_back(textPainter_->Extent(left, top, text));
     }
 }

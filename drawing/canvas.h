@@ -12,11 +12,12 @@
 #include "drawing/color.h"
 
 struct Box;
+class TextShapes;
 
 enum class PenStyle { Solid, Dotted };
 enum class FillStyle { Solid, Clear };
 
-// A drawing surface over a Bitmap, with a pen, a fill and a font, for the slide-rule picture.
+// A drawing surface over 32-bit pixels, with a pen, a fill and a font, for the slide-rule picture.
 //
 // Rules every primitive keeps:
 // - A rectangle from (x1, y1) to (x2, y2) covers columns x1 .. x2 - 1 and rows y1 .. y2 - 1: the
@@ -30,8 +31,16 @@ enum class FillStyle { Solid, Clear };
 class Canvas {
 public:
     // A fresh surface: black solid pen, white solid fill, black text, "Verdana" 9 points.
-    // Font sizes in points scale by dotsPerInch / 72.
+    // Font sizes in points scale by dotsPerInch / 72. Texts are laid out once in shapes, which
+    // outlives the canvas and may serve the next one.
+    Canvas(const Pixels& image, TextShapes& shapes, int dotsPerInch = 96);
+    // The same over a bitmap, with shapes of its own.
     explicit Canvas(Bitmap& image, int dotsPerInch = 96);
+    // A surface that is all white, whatever the pixels hold: each row is painted white only just
+    // before anything reads or draws on it, or as the canvas ends, so that the rows a shape
+    // covers are written once, not twice. The pixels are the picture once the canvas has ended.
+    enum class BlankRows { White };
+    Canvas(const Pixels& image, TextShapes& shapes, BlankRows blank);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -75,11 +84,16 @@ public:
 
 private:
     class TextPainter;
+    class SpanFill;
 
     bool FillsInside() const { return fillStyle_ == FillStyle::Solid; }
+    // Paints white every blank row from first to last.
+    void PaintBlankRows(std::int64_t first, std::int64_t last);
     int FontPixelSize() const;
 
-    Bitmap& image_;
+    Pixels image_;
+    std::unique_ptr<TextShapes> ownShapes_;  // where no shapes are given
+    TextShapes& shapes_;
     int dotsPerInch_;
     Color penColor_ = kBlack;
     PenStyle penStyle_ = PenStyle::Solid;
@@ -92,4 +106,7 @@ private:
     std::int64_t penY_ = 0;
     std::unique_ptr<TextPainter> textPainter_;  // made at the first text, ended with the canvas
     std::vector<Box>* textCells_ = nullptr;
+    std::vector<std::uint8_t> blankRows_;  // 1 for a row that is white but not yet painted
+    // The last flood fill, while nothing else has been drawn since.
+    std::unique_ptr<SpanFill> lastFill_;
 };

@@ -4,6 +4,7 @@
 
 #include "drawing/canvas.h"
 #include "drawing/picture.h"
+#include "drawing/text_shapes.h"
 #include "geometry/picture_layout.h"
 #include "readouts/readings.h"
 #include "readouts/readout_table.h"
@@ -22,16 +23,21 @@ Readings RenderSlideRule(Canvas& canvas, const PictureLayout& layout, const Slid
 
 }  // namespace
 
+PictureComposer::PictureComposer() : shapes_(std::make_unique<TextShapes>()) {}
+
+PictureComposer::~PictureComposer() = default;
+
+Readings PictureComposer::Compose(const Pixels& target, const SlideRuleView& view,
+                                  CellWriter& table, std::vector<Box>* textCells) {
+    const PictureLayout layout = PictureLayout::ForArea(target.Width(), target.Height());
+    Canvas canvas(target, *shapes_, Canvas::BlankRows::White);
+    canvas.RecordTextCells(textCells);
+    return RenderSlideRule(canvas, layout, view, table);
+}
+
 ComposedPicture ComposePicture(int width, int height, const SlideRuleView& view, CellWriter& table,
                                std::vector<Box>* textCells) {
-    const PictureLayout layout = PictureLayout::ForArea(width, height);
     ComposedPicture picture{Bitmap(width, height), {}};
-    // The canvas paints text through a painter on the image's pixels; it lets go of them at the
-    // end of this block, before the image may move.
-    {
-        Canvas canvas(picture.image);
-        canvas.RecordTextCells(textCells);
-        picture.readings = RenderSlideRule(canvas, layout, view, table);
-    }
+    picture.readings = PictureComposer().Compose(picture.image.View(), view, table, textCells);
     return picture;
 }

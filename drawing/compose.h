@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "drawing/bitmap.h"
@@ -9,17 +10,35 @@
 #include "readouts/readings.h"
 
 class CellWriter;
+class TextShapes;
 struct Box;
+
+// Renders the drawing area, the only way a picture is made. One composer serves a window for its
+// life: it keeps what one render hands on to the next, the texts as Qt laid them out.
+class PictureComposer {
+public:
+    PictureComposer();
+    ~PictureComposer();
+    PictureComposer(const PictureComposer&) = delete;
+    PictureComposer& operator=(const PictureComposer&) = delete;
+
+    // One render: the target, of the drawing area's size, is made all white, then the strips and
+    // the cursor of the view are drawn on it, and the row headers and readings of the view are
+    // written to the table. The picture is drawn at 96 dots per inch on every screen: it has the
+    // drawing area's logical size. When textCells is given, it receives the cell of every text
+    // written.
+    Readings Compose(const Pixels& target, const SlideRuleView& view, CellWriter& table,
+                     std::vector<Box>* textCells = nullptr);
+
+private:
+    std::unique_ptr<TextShapes> shapes_;
+};
 
 struct ComposedPicture {
     Bitmap image;
     Readings readings;  // as the table shows them, with the task line
 };
 
-// One render of the drawing area, the only way a picture is made: a fresh white image of
-// width x height with the strips and the cursor of the view, and the row headers and readings of
-// the view written to the table. The picture is drawn at 96 dots per inch on every screen: it has
-// the drawing area's logical size. When textCells is given, it receives the cell of every text
-// written.
+// One render into a new image of width x height.
 ComposedPicture ComposePicture(int width, int height, const SlideRuleView& view, CellWriter& table,
                                std::vector<Box>* textCells = nullptr);

@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/graduation.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "geometry/picture_layout.h"
 #include "readouts/extended_precision.h"
@@ -29,6 +33,24 @@ constexpr int kWholeLabelStart = 37;
 constexpr int kLeftEndLabelStart = 36;
 constexpr int kRightEndLabelBack = 10;
 
+// Every mark of a decade stands at a whole number of hundredths from 1.00 to 10.00. Its place on
+// the scale, log10 of its value with a 64-bit significand, does not depend on the strip, so it is
+// worked out once. A value is the same number whichever quotient forms it: 110 / 100 is 11 / 10.
+constexpr int kHundredthsPerUnit = 100;
+constexpr int kDecadeEnd = 10 * kHundredthsPerUnit;
+
+Extended DecadeFraction(int hundredths) {
+    static const std::array<Extended, kDecadeEnd + 1> fractions = [] {
+        std::array<Extended, kDecadeEnd + 1> logarithms{};
+        for (int k = kHundredthsPerUnit; k <= kDecadeEnd; ++k) {
+            logarithms[static_cast<std::size_t>(k)] =
+                std::log(Extended(k) / kHundredthsPerUnit) / std::log(Extended{10});
+        }
+        return logarithms;
+    }();
+    return fractions[static_cast<std::size_t>(hundredths)];
+}
+
 // Places marks at distances from the scale's left end. v is computed with a 64-bit significand and
 // stored as a double; the column adds the integer start in extended precision as well.
 class ScaleRuler {
@@ -39,8 +61,9 @@ public:
           scaleEnd_(layout.stripWidth),
           length_(static_cast<double>(layout.scaleLength)) {}
 
-    double LogDistance(Extended value) const {
-        return static_cast<double>(std::log(value) / std::log(Extended{10}) * Extended{length_});
+    // The distance of the value hundredths / 100 on a logarithmic scale.
+    double LogDistance(int hundredths) const {
+        return static_cast<double>(DecadeFraction(hundredths) * Extended{length_});
     }
     double LinearDistance(Extended fraction) const {
         return static_cast<double>(fraction * Extended{length_});
@@ -69,17 +92,30 @@ private:
     double length_;
 };
 
-std::string OneDecimal(Extended value) {
-    return FormatNumber(1, 1, static_cast<double>(value));
+// The number tenths / 10 written with the decimals given. A graduation writes the same few
+// dozen numbers on every strip of every render, so each is written once.
+const std::string& NumberText(int tenths, int decimals) {
+    static std::map<std::pair<int, int>, std::string> texts;
+    const auto [entry, isNew] = texts.try_emplace({tenths, decimals});
+    if (isNew) {
+        const Extended value = Extended(tenths) / 10;
+        entry->second =
+            FormatNumber(1, static_cast<std::uint8_t>(decimals), static_cast<double>(value));
+    }
+    return entry->second;
 }
-std::string Whole(Extended value) {
-    return FormatNumber(1, 0, static_cast<double>(value));
+
+const std::string& OneDecimal(int tenths) {
+    return NumberText(tenths, 1);
+}
+const std::string& Whole(int units) {
+    return NumberText(units * 10, 0);
 }
 
 // Ticks every value i / divisor for i in [first, last].
 void TickLogRow(ScaleRuler& ruler, int first, int last, int divisor, int length) {
     for (int i = first; i <= last; ++i) {
-        ruler.Tick(length, ruler.LogDistance(Extended(i) / divisor));
+        ruler.Tick(length, ruler.LogDistance(i * (kHundredthsPerUnit / divisor)));
     }
 }
 
@@ -92,23 +128,21 @@ void DrawLogarithmic(ScaleRuler& ruler) {
     TickLogRow(ruler, 76, 149, 50, kFineTick);
     TickLogRow(ruler, 61, 199, 20, kFineTick);
     for (int i = 11; i <= 99; ++i) {
-        const Extended value = Extended(i) / 10;
-        const double v = ruler.LogDistance(value);
+        const double v = ruler.LogDistance(i * 10);
         ruler.Tick(kTenthTick, v);
         if (i < 20 && i != 15) {
-            ruler.Label(kTenthLabel, OneDecimal(value), kDecimalLabelStart, v);
+            ruler.Label(kTenthLabel, OneDecimal(i), kDecimalLabelStart, v);
         }
     }
     for (int i = 2; i <= 9; ++i) {
-        const double v = ruler.LogDistance(Extended(i));
+        const double v = ruler.LogDistance(i * kHundredthsPerUnit);
         ruler.Tick(kUnitTick, v);
         ruler.Label(kUnitLabel, Whole(i), kWholeLabelStart, v);
     }
     for (int i = 1; i <= 9; ++i) {
-        const Extended value = Extended(i) + Extended{0.5};
-        const double v = ruler.LogDistance(value);
+        const double v = ruler.LogDistance(i * kHundredthsPerUnit + kHundredthsPerUnit / 2);
         ruler.Tick(kHalfTick, v);
-        ruler.Label(kHalfLabel, OneDecimal(value), kDecimalLabelStart, v);
+        ruler.Label(kHalfLabel, OneDecimal(i * 10 + 5), kDecimalLabelStart, v);
     }
 }
 
@@ -131,8 +165,7 @@ void DrawLinear(ScaleRuler& ruler, int start) {
     for (int i = 1; i <= 10; ++i) {
         const double v = ruler.LinearDistance((Extended(i) - Extended{0.5}) / 10);
         ruler.Tick(kHalfTick, v);
-        ruler.Label(kHalfLabel, OneDecimal(Extended(start + i) - Extended{0.5}), kDecimalLabelStart,
-                    v);
+        ruler.Label(kHalfLabel, OneDecimal((start + i) * 10 - 5), kDecimalLabelStart, v);
     }
 }
 

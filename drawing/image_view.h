@@ -6,9 +6,8 @@
 
 #include "drawing/bitmap.h"
 
-// The bitmap's own pixels as a QImage, without a copy; valid while the bitmap lives and keeps its
-// size.
-inline QImage ImageView(Bitmap& bitmap) {
-    return QImage(bitmap.Bytes(), bitmap.Width(), bitmap.Height(), bitmap.BytesPerLine(),
+// The pixels as a QImage, without a copy; valid while the pixels are.
+inline QImage ImageView(const Pixels& pixels) {
+    return QImage(pixels.Bytes(), pixels.Width(), pixels.Height(), pixels.BytesPerLine(),
                   QImage::Format_RGB32);
 }

@@ -3,6 +3,7 @@
 #include "drawing/picture.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "drawing/canvas.h"
@@ -24,7 +25,6 @@ constexpr std::string_view kFontFamily = "Verdana";
 constexpr int kFontPoints = 9;
 
 // Vertical measures on a strip are in 120ths of the strip height.
-constexpr int kMeasureUnits = 120;
 constexpr int kEndTick = 80;
 constexpr int kNameOffset = 115;
 
@@ -32,6 +32,11 @@ constexpr int kNameOffset = 115;
 constexpr int kNameStart = 46;
 // A stator strip counts its text offsets down from its top edge, and the cell starts 12 px higher.
 constexpr int kStatorTextLift = 12;
+
+// From this strip height on, every mark of a slide strip, its numbers included, stays within the
+// strip's rows: the lowest number stands 36 / 120 of the height above the lower edge, well above
+// a text cell's height.
+constexpr std::int64_t kStripHeightHoldingTheMarks = 60;
 
 // The strip whose top lies on this row numbers its linear scale from 10, whatever its role; at the
 // window's first size that is none of them.
@@ -99,7 +104,7 @@ StripPainter::StripPainter(Canvas& canvas, std::int64_t stripHeight, const Strip
 
 void StripPainter::DrawTick(int length, double x) {
     const std::int64_t t = Measure(length);
-    const std::int64_t column = RoundToPixel(Extended{x});
+    const std::int64_t column = RoundToPixel(x);
     const std::int64_t edge = TickEdge();
     canvas_.MoveTo(column, edge);
     canvas_.LineTo(column, IsSlide() ? edge - t : edge + t);
@@ -108,15 +113,47 @@ void StripPainter::DrawTick(int length, double x) {
 void StripPainter::DrawLabel(int offset, std::string_view text, double x) {
     const std::int64_t o = Measure(offset);
     const std::int64_t row = IsSlide() ? TickEdge() - o : strip_.top + o - kStatorTextLift;
-    canvas_.TextOut(RoundToPixel(Extended{x}), row, text);
+    canvas_.TextOut(RoundToPixel(x), row, text);
 }
 
 std::int64_t StripPainter::TickEdge() const {
     return IsSlide() ? strip_.top + height_ : strip_.top;
 }
 
-std::int64_t StripPainter::Measure(int units) const {
-    return RoundToPixel(Extended(height_) / kMeasureUnits * units);
+// A strip uses a handful of measures for hundreds of marks, so each is worked out once.
+std::int64_t StripPainter::Measure(int units) {
+    const bool kept = units >= 0 && units <= kMeasureUnits;
+    const auto index = static_cast<std::size_t>(kept ? units : 0);
+    if (kept && measured_[index]) {
+        return measures_[index];
+    }
+    const std::int64_t measure = RoundToPixel(Extended(height_) / kMeasureUnits * units);
+    if (kept) {
+        measures_[index] = measure;
+        measured_[index] = true;
+    }
+    return measure;
+}
+
+// The slide strips are drawn before the stators and the cursor, which do not depend on the slide;
+// the cursor is drawn last, whole within its outer box while the strips are that tall.
+std::optional<std::vector<Box>> ChangedArea(const PictureLayout& layout,
+                                            const SlideRuleView& before,
+                                            const SlideRuleView& after) {
+    const bool slideMoved = before.slideX != after.slideX;
+    const bool cursorMoved = before.cursorX != after.cursorX;
+    if (before.mode != after.mode || slideMoved == cursorMoved ||
+        layout.stripHeight < kStripHeightHoldingTheMarks) {
+        return std::nullopt;
+    }
+    if (slideMoved) {
+        const auto band = [&layout](std::int64_t top) {
+            return Box{0, top, layout.width, top + layout.BodyRows()};
+        };
+        return std::vector<Box>{band(layout.UpperSlideTop()), band(layout.LowerSlidesTop())};
+    }
+    return std::vector<Box>{layout.Cursor(before.cursorX).outer,
+                            layout.Cursor(after.cursorX).outer};
 }
 
 void DrawPicture(Canvas& canvas, const PictureLayout& layout, const SlideRuleView& view) {

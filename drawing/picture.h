@@ -3,8 +3,11 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "drawing/color.h"
 #include "drawing/graduation.h"
@@ -12,6 +15,7 @@
 #include "readouts/scale_mode.h"
 
 class Canvas;
+struct Box;
 struct PictureLayout;
 
 // Slide strips carry their marks on their lower edge, stator strips on their upper edge.
@@ -42,11 +46,15 @@ private:
     // The row just above the bottom outline on a slide strip, the top outline on a stator strip.
     std::int64_t TickEdge() const;
     // h / 120 first, then the product, and only that is rounded.
-    std::int64_t Measure(int units) const;
+    std::int64_t Measure(int units);
+
+    static constexpr int kMeasureUnits = 120;
 
     Canvas& canvas_;
     const Strip& strip_;
     std::int64_t height_;
+    std::array<std::int64_t, kMeasureUnits + 1> measures_{};
+    std::bitset<kMeasureUnits + 1> measured_;
 };
 
 // The cursor is recognised under the pointer by the colour of its frame.
@@ -55,3 +63,11 @@ constexpr Color kCursorFrameColor = Rgb(255, 255, 64);
 // Draws the five strips with their graduations and the cursor over them, onto a fresh canvas of
 // the drawing area's size.
 void DrawPicture(Canvas& canvas, const PictureLayout& layout, const SlideRuleView& view);
+
+// Where the picture of `after` can differ from the picture of `before` on the same layout: a move
+// of the slide alone changes only the rows of the slide strips, a move of the cursor alone only
+// the cursor's old and new places. Nothing is said (the whole picture may differ) for any other
+// change, and where the strips are too low to hold their marks within their rows.
+std::optional<std::vector<Box>> ChangedArea(const PictureLayout& layout,
+                                            const SlideRuleView& before,
+                                            const SlideRuleView& after);

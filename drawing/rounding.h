@@ -12,3 +12,9 @@
 inline std::int64_t RoundToPixel(Extended value) {
     return std::llrint(value);
 }
+
+// The same for a column held as a double, without the detour through extended precision, which
+// holds every double exactly.
+inline std::int64_t RoundToPixel(double value) {
+    return std::llrint(value);
+}

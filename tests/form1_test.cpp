@@ -9,14 +9,18 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPixmap>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/paint_box.h"
 #include "app/radio_group.h"
 #include "app/string_grid.h"
+#include "drawing/compose.h"
 #include "drawing/picture.h"
 #include "geometry/picture_layout.h"
 #include "readouts/readings.h"
+#include "readouts/readout_table.h"
 #include "readouts/windows1252.h"
 #include "tests/paint_counter.h"
 
@@ -178,6 +182,27 @@ TEST(Form1FirstShow, WithoutHeightTheReadingsFollowTheStartSetting) {
     ASSERT_EQ(small.PB1->size(), QSize(500, 0));
     EXPECT_EQ(small.SG1->CellText(2, 3), "2,54");
     EXPECT_EQ(small.SG1->CellText(1, 3), "2,54");
+}
+
+// The window composes its picture in place, in its own backing store; the screen then shows
+// exactly the picture that tessalin-snapshot writes, text included.
+TEST_F(Form1Test, ScreenShowsThePictureComposedForTheSetting) {
+    form.SlideX = 301;
+    form.CursorX = 758;
+    form.PB1Paint();
+    const QImage screen =
+        form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    ReadoutTable table;
+    const Bitmap picture =
+        ComposePicture(1164, 539, {ScaleMode::Logarithmic, 301, 758}, table).image;
+    ASSERT_GE(screen.height(), 539);
+    int mismatches = 0;
+    for (int y = 0; y < 539; ++y) {
+        for (int x = 0; x < 1164; ++x) {
+            mismatches += screen.pixel(x, y) != picture.Pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST_F(Form1Test, FirstPaintWritesTheTaskLine) {

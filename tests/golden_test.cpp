@@ -84,7 +84,7 @@ TEST_P(GoldenPicture, MatchesOutsideTheText) {
     EXPECT_GT(compared, stored.width() * stored.height() * 9 / 10);
     if (mismatches > 0) {
         const QString actualPath = QString("%1_actual.png").arg(golden.name);
-        ImageView(picture).save(actualPath);
+        ImageView(picture.View()).save(actualPath);
         diff.save(QString("%1_diff.png").arg(golden.name));
         ADD_FAILURE() << mismatches << " pixels differ from " << storedPath.toStdString()
                       << "; the picture and the differences (red; grey: text, not compared) are in "

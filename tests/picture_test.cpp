@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -12,6 +13,7 @@
 #include "drawing/bitmap.h"
 #include "drawing/canvas.h"
 #include "drawing/compose.h"
+#include "geometry/box.h"
 #include "geometry/picture_layout.h"
 #include "readouts/readout_table.h"
 
@@ -156,6 +158,100 @@ TEST_F(StripPainterTest, TickRoundingToNothingDrawsNothing) {
     for (int y = 0; y < image.Height(); ++y) {
         ASSERT_EQ(image.Pixel(50, y), kWhite) << y;
     }
+}
+
+// The picture drawn the plain way: on a white image, every row painted before anything is drawn.
+Bitmap DrawnOnWhite(int width, int height, const SlideRuleView& view) {
+    Bitmap image(width, height);
+    Canvas canvas(image);
+    DrawPicture(canvas, PictureLayout::ForArea(width, height), view);
+    return image;
+}
+
+// The window composes into its backing store, which holds the last frame, and the composer
+// paints a row white only when it first draws there: every pixel still comes out as on a white
+// image, whatever it held before. Low areas put labels and ticks beyond the strips' rows.
+TEST(Compose, PaintsEveryPixelOverWhateverWasThere) {
+    const SlideRuleView views[] = {{ScaleMode::Logarithmic, 0, 150},
+                                   {ScaleMode::Linear, 1626, -20},
+                                   {ScaleMode::Logarithmic, -400, 1064}};
+    const std::pair<int, int> sizes[] = {{1164, 539}, {400, 60}, {400, 80}, {200, 33}, {120, 900}};
+    PictureComposer composer;
+    for (const auto& [width, height] : sizes) {
+        for (const SlideRuleView& view : views) {
+            const Bitmap fresh = DrawnOnWhite(width, height, view);
+            ReadoutTable table;
+            Bitmap used(width, height);
+            used.View().Fill(Rgb(255, 0, 255));
+            composer.Compose(used.View(), view, table);
+            int differing = 0;
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    differing += used.Pixel(x, y) != fresh.Pixel(x, y) ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(differing, 0) << width << "x" << height << ", slide " << view.slideX;
+        }
+    }
+}
+
+bool Within(const std::vector<Box>& boxes, int x, int y) {
+    return std::any_of(boxes.begin(), boxes.end(), [x, y](const Box& box) {
+        return box.left <= x && x < box.right && box.top <= y && y < box.bottom;
+    });
+}
+
+// The screen is brought up to date only where a move can change the picture: every pixel that a
+// move of the slide or the cursor alone changes lies in the area said, labels included.
+TEST(ChangedArea, HoldsEveryPixelAMoveChanges) {
+    struct Move {
+        SlideRuleView before;
+        SlideRuleView after;
+    };
+    const Move moves[] = {
+        {{ScaleMode::Logarithmic, 0, 150}, {ScaleMode::Logarithmic, 1, 150}},
+        {{ScaleMode::Linear, 0, 150}, {ScaleMode::Linear, -400, 150}},
+        {{ScaleMode::Logarithmic, 1626, 300}, {ScaleMode::Logarithmic, -1626, 300}},
+        {{ScaleMode::Logarithmic, 0, 150}, {ScaleMode::Logarithmic, 0, 151}},
+        {{ScaleMode::Linear, 301, -20}, {ScaleMode::Linear, 301, 200}},
+        {{ScaleMode::Logarithmic, -50, 500}, {ScaleMode::Logarithmic, -50, 180}},
+    };
+    const std::pair<int, int> sizes[] = {{1164, 539}, {600, 300}, {300, 300}, {1000, 900}};
+    int changedInAll = 0;
+    for (const auto& [width, height] : sizes) {
+        const PictureLayout layout = PictureLayout::ForArea(width, height);
+        for (const Move& move : moves) {
+            const auto area = ChangedArea(layout, move.before, move.after);
+            ASSERT_TRUE(area) << width << "x" << height;
+            const Bitmap before = Render(width, height, move.before);
+            const Bitmap after = Render(width, height, move.after);
+            int changed = 0;
+            int outside = 0;
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    if (before.Pixel(x, y) != after.Pixel(x, y)) {
+                        ++changed;
+                        outside += Within(*area, x, y) ? 0 : 1;
+                    }
+                }
+            }
+            changedInAll += changed;
+            EXPECT_EQ(outside, 0) << width << "x" << height << ": slide " << move.before.slideX
+                                  << " to " << move.after.slideX << ", cursor "
+                                  << move.before.cursorX << " to " << move.after.cursorX;
+        }
+    }
+    EXPECT_GT(changedInAll, 0);
+}
+
+TEST(ChangedArea, SaysNothingOfOtherChangesOrOfLowStrips) {
+    const PictureLayout layout = PictureLayout::ForArea(1164, 539);
+    const SlideRuleView start{ScaleMode::Logarithmic, 0, 150};
+    EXPECT_FALSE(ChangedArea(layout, start, {ScaleMode::Linear, 0, 150}));
+    EXPECT_FALSE(ChangedArea(layout, start, {ScaleMode::Logarithmic, 5, 155}));
+    EXPECT_FALSE(ChangedArea(layout, start, start));
+    EXPECT_FALSE(
+        ChangedArea(PictureLayout::ForArea(1164, 299), start, {ScaleMode::Logarithmic, 5, 150}));
 }
 
 // Sizes and positions far from the window's own: every render stays sound (the sanitizers watch

@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     WriteFixedHeaders(table);
     ComposedPicture composed =
         ComposePicture(settings->width, settings->height, settings->view, table);
-    const QImage picture = ImageView(composed.image);
+    const QImage picture = ImageView(composed.image.View());
     if (picture.isNull()) {
         std::fprintf(stderr, "%s: the picture is empty; no file written\n", kProgram);
     } else if (!WritePng(picture, settings->out)) {
