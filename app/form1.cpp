@@ -106,7 +106,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), composer_(std::make_unique<Pi
 
     PB1 = new PaintBox(
         BasePanel, [this] { return CurrentSetting(); },
-        [this](const Pixels& surface) { return PB1Paintwmf(surface); });
+        [this](const Pixels& surface, const std::vector<Box>& areas) {
+            return PB1Paintwmf(surface, areas);
+        });
     Panel3 = new QWidget(BasePanel);
     Panel3->setFixedHeight(kPanel3Height);
     Panel3->setPalette(Panel3Palette());
@@ -199,9 +201,9 @@ SlideRuleView TForm1::CurrentSetting() const {
     return {ScaleModeOfItemIndex(RG1->ItemIndex()), SlideX, CursorX};
 }
 
-SlideRuleView TForm1::PB1Paintwmf(const Pixels& surface) {
+SlideRuleView TForm1::PB1Paintwmf(const Pixels& surface, const std::vector<Box>& areas) {
     const SlideRuleView view = CurrentSetting();
-    const Readings readings = composer_->Compose(surface, view, *SG1);
+    const Readings readings = composer_->ComposeWithin(surface, areas, view, *SG1);
     const QString taskLine = Text(readings.taskLine);
     if (taskLine != Label2->text()) {  // the label is laid out anew only for a new text
         Label2->setText(taskLine);

@@ -6,8 +6,10 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class PictureComposer;
+struct Box;
 class Pixels;
 class QLabel;
 struct SlideRuleView;
@@ -54,8 +56,9 @@ public:
     // the slide, by 1 px or with Shift by 10 px; Home brings back the start setting.
     void PB1KeyDown(int Key, Qt::KeyboardModifiers Shift);
     // The render of every paint: the picture of the current state onto the surface, which has
-    // the drawing area's size; the table and the task line follow. Returns the state drawn.
-    SlideRuleView PB1Paintwmf(const Pixels& surface);
+    // the drawing area's size, written within the areas given (beyond them the surface holds
+    // that picture already); the table and the task line follow. Returns the state drawn.
+    SlideRuleView PB1Paintwmf(const Pixels& surface, const std::vector<Box>& areas);
     void FormActivate();
 
 protected:

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/paint_box.h"
 
+#include <QBackingStore>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
@@ -23,11 +25,13 @@ QPoint PixelOf(const QMouseEvent* event) {
 }
 
 // The pixels of the window's backing store under the box, where a paint can compose its picture
-// in place, without a copy: on a raster image of 32-bit opaque pixels, one device pixel per
-// pixel, the box at a whole-pixel offset. None where that is not so.
-Pixels BackingStorePixels(QPainter& painter, QSize size) {
+// in place, without a copy: the store's own raster image (not some other device the box renders
+// into), of 32-bit opaque pixels at one device pixel per pixel, not shared, the box at a
+// whole-pixel offset. None where that is not so.
+Pixels BackingStorePixels(QPainter& painter, QBackingStore* store, QSize size) {
     QPaintDevice* device = painter.paintEngine()->paintDevice();
-    if (device == nullptr || device->devType() != QInternal::Image) {
+    if (store == nullptr || device != store->paintDevice() ||
+        device->devType() != QInternal::Image) {
         return {};
     }
     auto* image = static_cast<QImage*>(device);
@@ -37,7 +41,7 @@ Pixels BackingStorePixels(QPainter& painter, QSize size) {
     const QPoint topLeft(static_cast<int>(offset.dx()), static_cast<int>(offset.dy()));
     const bool wholePixels = offset.type() <= QTransform::TxTranslate &&
                              offset.dx() == topLeft.x() && offset.dy() == topLeft.y();
-    if (!opaque32 || !wholePixels || image->devicePixelRatio() != 1 ||
+    if (!opaque32 || !wholePixels || !image->isDetached() || image->devicePixelRatio() != 1 ||
         !image->rect().contains(QRect(topLeft, size))) {
         return {};
     }
@@ -67,26 +71,32 @@ PaintBox::PaintBox(QWidget* parent, Setting setting, Composer composer)
 // Qt paints only a box that is on the screen, and then before repaint() returns.
 void PaintBox::PaintNow() {
     const std::uint64_t before = compositions_;
-    repaint(ChangedRegion());
+    repaint(RegionOf(ChangedAreas()));
     if (compositions_ == before) {
-        Compose(OwnPicture());
+        Compose(OwnPicture(), Whole());
     }
 }
 
 // A drag moves the slide or the cursor alone; the rest of the screen already shows the new
-// picture, and copying less of it to the display is what a drag at a large size waits for. The
+// picture, and writing and sending less of it is what a drag at a large size waits for. The
 // focus cue, drawn over the picture at every paint, needs the whole box.
-QRegion PaintBox::ChangedRegion() const {
+std::optional<std::vector<Box>> PaintBox::ChangedAreas() const {
     if (!shown_ || shown_->second != size() || hasFocus()) {
+        return std::nullopt;
+    }
+    return ChangedArea(PictureLayout::ForArea(width(), height()), shown_->first, setting_());
+}
+
+// A move that changes nothing still paints, one pixel, so that the readings follow.
+QRegion PaintBox::RegionOf(const std::optional<std::vector<Box>>& areas) const {
+    if (!areas) {
         return rect();
     }
-    const auto area =
-        ChangedArea(PictureLayout::ForArea(width(), height()), shown_->first, setting_());
-    if (!area) {
-        return rect();
+    if (areas->empty()) {
+        return QRect(0, 0, 1, 1);
     }
     QRegion region;
-    for (const Box& box : *area) {
+    for (const Box& box : *areas) {
         region += PartWithin(box, size());
     }
     return region.isEmpty() ? QRegion(rect()) : region;
@@ -96,17 +106,25 @@ std::optional<Color> PaintBox::ShownColor(int x, int y) {
     if (!shown_ || !QRect(QPoint(), shown_->second).contains(x, y)) {
         return std::nullopt;
     }
-    if (!shownAgain_) {
-        ReadoutTable unused;
+    if (!shownAgainIsCurrent_) {
         const auto& [view, size] = *shown_;
-        shownAgain_ = ComposePicture(size.width(), size.height(), view, unused).image;
+        if (shownAgain_.Width() != size.width() || shownAgain_.Height() != size.height()) {
+            shownAgain_ = Bitmap(size.width(), size.height());
+        }
+        ReadoutTable unused;
+        hitTestComposer_.Compose(shownAgain_.View(), view, unused);
+        shownAgainIsCurrent_ = true;
     }
-    return shownAgain_->Pixel(x, y);
+    return shownAgain_.Pixel(x, y);
 }
 
-SlideRuleView PaintBox::Compose(const Pixels& target) {
+SlideRuleView PaintBox::Compose(const Pixels& target, const std::vector<Box>& areas) {
     ++compositions_;
-    return composer_(target);
+    return composer_(target, areas);
+}
+
+std::vector<Box> PaintBox::Whole() const {
+    return {Box{0, 0, width(), height()}};
 }
 
 Pixels PaintBox::OwnPicture() {
@@ -116,22 +134,30 @@ Pixels PaintBox::OwnPicture() {
     return ownPicture_.View();
 }
 
-// The picture is composed where the screen's copy is, or else beside it and copied there; on a
-// screen of n device pixels per pixel every picture pixel becomes an n x n block, the painter
-// scaling without smoothing. The focus cue lies on the screen only, not in the picture.
-void PaintBox::paintEvent(QPaintEvent*) {
+// In place, a paint for a move composes only where the picture changed: elsewhere the backing
+// store already holds it, and the display may still be reading it. Any other paint composes the
+// whole picture. Elsewhere than in place it is composed whole beside the screen and copied
+// there; on a screen of n device pixels per pixel every picture pixel becomes an n x n block, the
+// painter scaling without smoothing. The focus cue lies on the screen only, not in the picture.
+void PaintBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const Pixels inPlace = BackingStorePixels(painter, size());
+    const Pixels inPlace = BackingStorePixels(painter, backingStore(), size());
     SlideRuleView view;
-    if (!inPlace.Empty()) {
-        view = Compose(inPlace);
-    } else {
+    if (inPlace.Empty()) {
         const Pixels own = OwnPicture();
-        view = Compose(own);
+        view = Compose(own, Whole());
         painter.drawImage(0, 0, ImageView(own));
+    } else {
+        const auto changed = ChangedAreas();
+        const QRegion changedRegion = RegionOf(changed);
+        const bool onlyTheMove = changed && changedRegion == event->region();
+        view = Compose(inPlace, onlyTheMove ? *changed : Whole());
+        if (!(changedRegion - event->region()).isEmpty()) {
+            update();  // the screen still shows an older picture there
+        }
     }
     shown_ = {view, size()};
-    shownAgain_.reset();
+    shownAgainIsCurrent_ = false;
     if (hasFocus()) {
         painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -6,10 +6,14 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "drawing/bitmap.h"
 #include "drawing/color.h"
+#include "drawing/compose.h"
 #include "drawing/slide_rule_view.h"
+#include "geometry/box.h"
 
 // The drawing area. Every paint composes a fresh picture of the box's size and puts it on the
 // screen, pixel for pixel at the box's logical size; the mouse and key events are handed on. A
@@ -21,8 +25,10 @@ public:
     // The setting the picture is to show now.
     using Setting = std::function<SlideRuleView()>;
     // Composes the picture of the current setting into the pixels given, which have the box's
-    // size, and says which setting the picture shows.
-    using Composer = std::function<SlideRuleView(const Pixels& target)>;
+    // size, writing only within the areas (outside them the pixels already hold that picture),
+    // and says which setting the picture shows.
+    using Composer =
+        std::function<SlideRuleView(const Pixels& target, const std::vector<Box>& areas)>;
 
     PaintBox(QWidget* parent, Setting setting, Composer composer);
 
@@ -55,9 +61,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    SlideRuleView Compose(const Pixels& target);
+    SlideRuleView Compose(const Pixels& target, const std::vector<Box>& areas);
+    std::vector<Box> Whole() const;
     Pixels OwnPicture();
-    QRegion ChangedRegion() const;
+    // Where the picture of the current setting can differ from the one the screen shows; nothing
+    // said means anywhere.
+    std::optional<std::vector<Box>> ChangedAreas() const;
+    // The part of the box a paint over those areas covers.
+    QRegion RegionOf(const std::optional<std::vector<Box>>& areas) const;
 
     Setting setting_;
     Composer composer_;
@@ -65,8 +76,11 @@ private:
     // Where the window's backing store cannot take the picture in place: on a high-density
     // screen, or on a platform that paints elsewhere than into an image.
     Bitmap ownPicture_{0, 0};
-    // What the screen shows: the picture of this setting at this size. The hit test composes it
-    // once more when it first asks, which gives the same pixels.
+    // What the screen shows: the picture of this setting at this size.
     std::optional<std::pair<SlideRuleView, QSize>> shown_;
-    std::optional<Bitmap> shownAgain_;
+    // The same picture composed once more, when a hit test first asks after a paint: the screen
+    // itself is not read back.
+    PictureComposer hitTestComposer_;
+    Bitmap shownAgain_{0, 0};
+    bool shownAgainIsCurrent_ = false;
 };

@@ -4,10 +4,14 @@
 
 #include <algorithm>
 
-void Pixels::Fill(Color color) const {
-    for (int y = 0; y < height_; ++y) {
-        std::fill_n(Row(y), width_, color);
-    }
+Pixels Pixels::Part(std::int64_t left, std::int64_t top, std::int64_t right,
+                    std::int64_t bottom) const {
+    left = std::clamp<std::int64_t>(left, 0, width_);
+    top = std::clamp<std::int64_t>(top, 0, height_);
+    right = std::clamp<std::int64_t>(right, left, width_);
+    bottom = std::clamp<std::int64_t>(bottom, top, height_);
+    return Pixels(first_ + top * stride_ + left, static_cast<int>(right - left),
+                  static_cast<int>(bottom - top), stride_);
 }
 
 Bitmap::Bitmap(int width, int height)

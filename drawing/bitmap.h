@@ -34,7 +34,8 @@ public:
         return stride_ * static_cast<std::ptrdiff_t>(sizeof(Color));
     }
 
-    void Fill(Color color) const;
+    // The pixels of the box, cut to the image: the same memory, counted from the box's corner.
+    Pixels Part(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const;
 
 private:
     Color* first_ = nullptr;

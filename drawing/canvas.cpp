@@ -42,9 +42,9 @@ struct Range {
     }
 };
 
-// Sets the columns of one row, cut to the row.
-void FillSpan(Color* row, int width, Range columns, Color color) {
-    const Range visible = columns.Cut(0, width - 1);
+// Sets the columns of one row, cut to the row (or to the columns from `first` on).
+void FillSpan(Color* row, int width, Range columns, Color color, int first = 0) {
+    const Range visible = columns.Cut(first, width - 1);
     if (!visible.Empty()) {
         std::fill_n(row + visible.first, visible.last - visible.first + 1, color);
     }
@@ -320,6 +320,9 @@ private:
     std::unique_ptr<std::uint64_t[]> words_;
 };
 
+// The resolution at which the picture is drawn on every screen.
+constexpr int kScreenDotsPerInch = 96;
+
 // Qt counts in int; no text reaches from this far left into the image.
 constexpr std::int64_t kFarthestTextStart = -(std::int64_t{1} << 30);
 
@@ -331,11 +334,19 @@ constexpr std::int64_t kFarthestTextStart = -(std::int64_t{1} << 30);
 // The explicit stack keeps deep regions off the call stack.
 class Canvas::SpanFill {
 public:
-    SpanFill(const Pixels& image, Color border, Color fill)
-        : image_(image), border_(border), fill_(fill), visited_(image.Width(), image.Height()) {}
+    // Finds the region in the whole image; sets the fill colour only within `area`. Beyond the
+    // area the image already holds the result of this fill, drawn when its picture was composed
+    // whole; there the fill passes through its own colour only, since lines drawn after it (the
+    // hairline) may cross the borders it met.
+    SpanFill(const Pixels& image, const Box& area, Color border, Color fill)
+        : image_(image),
+          area_(area),
+          border_(border),
+          fill_(fill),
+          visited_(image.Width(), image.Height()) {}
 
     void From(int x, int y) {
-        if (!Open(image_.Row(y), visited_.Row(y), x)) {
+        if (!Open(y, image_.Row(y), visited_.Row(y), x)) {
             return;
         }
         const Run first = TakeRun(y, x);
@@ -367,9 +378,17 @@ private:
         int step;
     };
 
-    bool Open(const Color* pixels, const std::uint64_t* visited, int x) const {
-        const Color pixel = pixels[x];
-        return pixel != border_ && (pixel != fill_ || !VisitMask::Test(visited, x));
+    // Not yet taken, and within the region: not of the border colour where the fill writes, of the
+    // fill colour beyond.
+    bool Open(int y, const Color* pixels, const std::uint64_t* visited, int x) const {
+        if (VisitMask::Test(visited, x)) {
+            return false;
+        }
+        return Writes(y, x) ? pixels[x] != border_ : pixels[x] == fill_;
+    }
+
+    bool Writes(int y, int x) const {
+        return area_.top <= y && y < area_.bottom && area_.left <= x && x < area_.right;
     }
 
     // Takes the open run through column x of row y, which callers know to be open.
@@ -377,13 +396,16 @@ private:
         const Color* pixels = image_.Row(y);
         const std::uint64_t* visited = visited_.Row(y);
         Run run{x, x};
-        while (run.first > 0 && Open(pixels, visited, run.first - 1)) {
+        while (run.first > 0 && Open(y, pixels, visited, run.first - 1)) {
             --run.first;
         }
-        while (run.last < image_.Width() - 1 && Open(pixels, visited, run.last + 1)) {
+        while (run.last < image_.Width() - 1 && Open(y, pixels, visited, run.last + 1)) {
             ++run.last;
         }
-        std::fill_n(image_.Row(y) + run.first, run.last - run.first + 1, fill_);
+        if (area_.top <= y && y < area_.bottom) {
+            FillSpan(image_.Row(y), static_cast<int>(area_.right), {run.first, run.last}, fill_,
+                     static_cast<int>(area_.left));
+        }
         VisitMask::Mark(visited_.Row(y), run.first, run.last);
         return run;
     }
@@ -403,7 +425,7 @@ private:
         const std::uint64_t* visited = visited_.Row(y);
         int x = segment.run.first;
         while (x <= segment.run.last) {
-            if (!Open(pixels, visited, x)) {
+            if (!Open(y, pixels, visited, x)) {
                 ++x;
                 continue;
             }
@@ -416,6 +438,7 @@ private:
     }
 
     Pixels image_;
+    Box area_;
     Color border_;
     Color fill_;
     VisitMask visited_;
@@ -431,12 +454,8 @@ public:
         : surface_(ImageView(image)), painter_(&surface_), shapes_(shapes) {}
 
     const TextShapes::Face& UseFont(const std::string& family, int pixelSize) {
-        TextShapes::Face& face = shapes_.FaceOf(family, pixelSize);
-        if (&face != face_) {
-            face_ = &face;
-            painter_.setFont(face.font);
-        }
-        return face;
+        face_ = &shapes_.FaceOf(family, pixelSize);
+        return *face_;
     }
 
     int Advance(std::string_view text) const { return TextShapes::ShapeOf(*face_, text).advance; }
@@ -475,19 +494,37 @@ private:
 
 // ---- Canvas ----
 
-Canvas::Canvas(const Pixels& image, TextShapes& shapes, int dotsPerInch)
-    : image_(image), shapes_(shapes), dotsPerInch_(dotsPerInch) {}
+Canvas::Canvas(const Pixels& whole, TextShapes& shapes, const Pixels& area, std::int64_t areaLeft,
+               std::int64_t areaTop, int dotsPerInch)
+    : whole_(whole),
+      image_(area),
+      areaLeft_(areaLeft),
+      areaTop_(areaTop),
+      shapes_(shapes),
+      dotsPerInch_(dotsPerInch) {}
 
 Canvas::Canvas(Bitmap& image, int dotsPerInch)
-    : image_(image.View()),
+    : whole_(image.View()),
+      image_(whole_),
+      areaLeft_(0),
+      areaTop_(0),
       ownShapes_(std::make_unique<TextShapes>()),
       shapes_(*ownShapes_),
       dotsPerInch_(dotsPerInch) {}
 
-Canvas::Canvas(const Pixels& image, TextShapes& shapes, BlankRows blank) : Canvas(image, shapes) {
-    if (blank == BlankRows::White) {
-        blankRows_.assign(static_cast<std::size_t>(image_.Height()), 1);
-    }
+Canvas::Canvas(const Pixels& image, TextShapes& shapes, const Box& area)
+    : Canvas(image, shapes, image.Part(area.left, area.top, area.right, area.bottom),
+             std::clamp<std::int64_t>(area.left, 0, image.Width()),
+             std::clamp<std::int64_t>(area.top, 0, image.Height()), kScreenDotsPerInch) {
+    blankRows_.assign(static_cast<std::size_t>(image_.Height()), 1);
+}
+
+std::int64_t Canvas::AreaX(std::int64_t x) const {
+    return Tame(x) - areaLeft_;
+}
+
+std::int64_t Canvas::AreaY(std::int64_t y) const {
+    return Tame(y) - areaTop_;
 }
 
 // The text painter lets go of the pixels first; every row still blank is then painted white.
@@ -513,10 +550,10 @@ void Canvas::Rectangle(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::i
 void Canvas::RoundRect(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
                        std::int64_t cornerWidth, std::int64_t cornerHeight) {
     lastFill_.reset();
-    const std::int64_t left = Tame(std::min(x1, x2));
-    const std::int64_t right = Tame(std::max(x1, x2));
-    const std::int64_t top = Tame(std::min(y1, y2));
-    const std::int64_t bottom = Tame(std::max(y1, y2));
+    const std::int64_t left = AreaX(std::min(x1, x2));
+    const std::int64_t right = AreaX(std::max(x1, x2));
+    const std::int64_t top = AreaY(std::min(y1, y2));
+    const std::int64_t bottom = AreaY(std::max(y1, y2));
     const Range rows = Range{top, bottom - 1}.Cut(0, image_.Height() - 1);
     if (rows.Empty() || right <= 0 || left >= image_.Width() || left == right) {
         return;
@@ -560,8 +597,8 @@ void Canvas::PaintBlankRows(std::int64_t first, std::int64_t last) {
 }
 
 void Canvas::MoveTo(std::int64_t x, std::int64_t y) {
-    penX_ = Tame(x);
-    penY_ = Tame(y);
+    penX_ = AreaX(x);
+    penY_ = AreaY(y);
 }
 
 void Canvas::LineTo(std::int64_t x, std::int64_t y) {
@@ -587,7 +624,7 @@ void Canvas::LineTo(std::int64_t x, std::int64_t y) {
 }
 
 void Canvas::FloodFill(std::int64_t x, std::int64_t y, Color border) {
-    if (!FillsInside() || !image_.Contains(x, y)) {
+    if (!FillsInside() || !whole_.Contains(x, y)) {
         return;
     }
     // A fill may reach any row.
@@ -598,12 +635,15 @@ void Canvas::FloodFill(std::int64_t x, std::int64_t y, Color border) {
     if (lastFill_ && lastFill_->Repeats(border, fillColor_, seedX, seedY)) {
         return;
     }
-    lastFill_ = std::make_unique<SpanFill>(image_, border, fillColor_);
+    const Box area{areaLeft_, areaTop_, areaLeft_ + image_.Width(), areaTop_ + image_.Height()};
+    lastFill_ = std::make_unique<SpanFill>(whole_, area, border, fillColor_);
     lastFill_->From(seedX, seedY);
 }
 
-void Canvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text) {
+void Canvas::TextOut(std::int64_t wholeX, std::int64_t wholeY, std::string_view text) {
     lastFill_.reset();
+    const std::int64_t x = AreaX(wholeX);
+    const std::int64_t y = AreaY(wholeY);
     // Most labels of a picture lie off the image: reject them before asking Qt anything.
     if (image_.Empty() || text.empty() || x >= image_.Width() || y >= image_.Height()) {
         return;
@@ -632,6 +672,8 @@ void Canvas::TextOut(std::int64_t x, std::int64_t y, std::string_view text) {
     }
     textPainter_->Write(left, top, text, textColor_);
     if (textCells_) {
-        textCells_->push_back(textPainter_->Extent(left, top, text));
+        const Box cell = textPainter_->Extent(left, top, text);
+        textCells_->push_back({cell.left + areaLeft_, cell.top + areaTop_, cell.right + areaLeft_,
+                               cell.bottom + areaTop_});
     }
 }

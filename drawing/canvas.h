@@ -30,17 +30,17 @@ enum class FillStyle { Solid, Clear };
 // Shapes are rasterised here; text goes through the window system's painter onto the same pixels.
 class Canvas {
 public:
-    // A fresh surface: black solid pen, white solid fill, black text, "Verdana" 9 points.
-    // Font sizes in points scale by dotsPerInch / 72. Texts are laid out once in shapes, which
-    // outlives the canvas and may serve the next one.
-    Canvas(const Pixels& image, TextShapes& shapes, int dotsPerInch = 96);
-    // The same over a bitmap, with shapes of its own.
+    // A fresh surface over a bitmap, as it is: black solid pen, white solid fill, black text,
+    // "Verdana" 9 points. Font sizes in points scale by dotsPerInch / 72.
     explicit Canvas(Bitmap& image, int dotsPerInch = 96);
-    // A surface that is all white, whatever the pixels hold: each row is painted white only just
-    // before anything reads or draws on it, or as the canvas ends, so that the rows a shape
-    // covers are written once, not twice. The pixels are the picture once the canvas has ended.
-    enum class BlankRows { White };
-    Canvas(const Pixels& image, TextShapes& shapes, BlankRows blank);
+    // A fresh surface for composing the part of a picture within `area`, at 96 dots per inch.
+    // The canvas writes only within the area, where it starts all white whatever the pixels hold:
+    // a row of the area is painted white only just before anything draws or reads there, or as
+    // the canvas ends, so that the rows a shape covers are written once, not twice. Outside the
+    // area the pixels must hold the rest of the same picture, fills included: a flood fill finds
+    // its region across the whole image, passing there through its own colour only. Texts are
+    // laid out once in shapes, which outlives the canvas.
+    Canvas(const Pixels& image, TextShapes& shapes, const Box& area);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -86,12 +86,21 @@ private:
     class TextPainter;
     class SpanFill;
 
+    Canvas(const Pixels& whole, TextShapes& shapes, const Pixels& area, std::int64_t areaLeft,
+           std::int64_t areaTop, int dotsPerInch);
+
     bool FillsInside() const { return fillStyle_ == FillStyle::Solid; }
-    // Paints white every blank row from first to last.
+    // Coordinates of the whole image, tamed, as the area counts them.
+    std::int64_t AreaX(std::int64_t x) const;
+    std::int64_t AreaY(std::int64_t y) const;
+    // Paints white every blank row of the area from first to last.
     void PaintBlankRows(std::int64_t first, std::int64_t last);
     int FontPixelSize() const;
 
-    Pixels image_;
+    Pixels whole_;
+    Pixels image_;  // the area the canvas writes: all of whole_ unless said otherwise
+    std::int64_t areaLeft_;
+    std::int64_t areaTop_;
     std::unique_ptr<TextShapes> ownShapes_;  // where no shapes are given
     TextShapes& shapes_;
     int dotsPerInch_;
@@ -106,7 +115,7 @@ private:
     std::int64_t penY_ = 0;
     std::unique_ptr<TextPainter> textPainter_;  // made at the first text, ended with the canvas
     std::vector<Box>* textCells_ = nullptr;
-    std::vector<std::uint8_t> blankRows_;  // 1 for a row that is white but not yet painted
+    std::vector<std::uint8_t> blankRows_;  // 1 for an area row that is white but not yet painted
     // The last flood fill, while nothing else has been drawn since.
     std::unique_ptr<SpanFill> lastFill_;
 };

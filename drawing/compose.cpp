@@ -12,10 +12,11 @@
 namespace {
 
 // The row headers first, before anything is drawn; the readings last, after the hairline.
-Readings RenderSlideRule(Canvas& canvas, const PictureLayout& layout, const SlideRuleView& view,
-                         CellWriter& table) {
+template <typename Draw>
+Readings RenderSlideRule(const PictureLayout& layout, const SlideRuleView& view, CellWriter& table,
+                         Draw draw) {
     WriteRowHeaders(view.mode, table);
-    DrawPicture(canvas, layout, view);
+    draw();
     Readings readings = ComputeReadings(view.mode, layout.Positions(view.slideX, view.cursorX));
     WriteReadings(readings, table);
     return readings;
@@ -30,9 +31,22 @@ PictureComposer::~PictureComposer() = default;
 Readings PictureComposer::Compose(const Pixels& target, const SlideRuleView& view,
                                   CellWriter& table, std::vector<Box>* textCells) {
     const PictureLayout layout = PictureLayout::ForArea(target.Width(), target.Height());
-    Canvas canvas(target, *shapes_, Canvas::BlankRows::White);
-    canvas.RecordTextCells(textCells);
-    return RenderSlideRule(canvas, layout, view, table);
+    return RenderSlideRule(layout, view, table, [&] {
+        Canvas canvas(target, *shapes_, Box{0, 0, target.Width(), target.Height()});
+        canvas.RecordTextCells(textCells);
+        DrawPicture(canvas, layout, view);
+    });
+}
+
+Readings PictureComposer::ComposeWithin(const Pixels& target, const std::vector<Box>& areas,
+                                        const SlideRuleView& view, CellWriter& table) {
+    const PictureLayout layout = PictureLayout::ForArea(target.Width(), target.Height());
+    return RenderSlideRule(layout, view, table, [&] {
+        for (const Box& area : areas) {
+            Canvas canvas(target, *shapes_, area);
+            DrawPicture(canvas, layout, view);
+        }
+    });
 }
 
 ComposedPicture ComposePicture(int width, int height, const SlideRuleView& view, CellWriter& table,

@@ -30,6 +30,11 @@ public:
     Readings Compose(const Pixels& target, const SlideRuleView& view, CellWriter& table,
                      std::vector<Box>* textCells = nullptr);
 
+    // The same render, written only within the areas: outside them the target already holds
+    // this very picture, as after a move of the slide or the cursor that does not reach there.
+    Readings ComposeWithin(const Pixels& target, const std::vector<Box>& areas,
+                           const SlideRuleView& view, CellWriter& table);
+
 private:
     std::unique_ptr<TextShapes> shapes_;
 };

@@ -34,9 +34,9 @@ constexpr int kNameStart = 46;
 constexpr int kStatorTextLift = 12;
 
 // From this strip height on, every mark of a slide strip, its numbers included, stays within the
-// strip's rows: the lowest number stands 36 / 120 of the height above the lower edge, well above
-// a text cell's height.
-constexpr std::int64_t kStripHeightHoldingTheMarks = 60;
+// strip's rows: the lowest number's cell starts 36 / 120 of the height (24 px) above the lower
+// edge, room for a text cell up to 22 px high and a pixel of smoothing below it.
+constexpr std::int64_t kStripHeightHoldingTheMarks = 80;
 
 // The strip whose top lies on this row numbers its linear scale from 10, whatever its role; at the
 // window's first size that is none of them.
@@ -136,15 +136,19 @@ std::int64_t StripPainter::Measure(int units) {
 }
 
 // The slide strips are drawn before the stators and the cursor, which do not depend on the slide;
-// the cursor is drawn last, whole within its outer box while the strips are that tall.
+// the cursor is drawn last, whole within its outer box while the strips are that tall. Where the
+// slide moves, the cursor's frame reaches beyond the slide's rows, where it is already filled.
 std::optional<std::vector<Box>> ChangedArea(const PictureLayout& layout,
                                             const SlideRuleView& before,
                                             const SlideRuleView& after) {
     const bool slideMoved = before.slideX != after.slideX;
     const bool cursorMoved = before.cursorX != after.cursorX;
-    if (before.mode != after.mode || slideMoved == cursorMoved ||
+    if (before.mode != after.mode || (slideMoved && cursorMoved) ||
         layout.stripHeight < kStripHeightHoldingTheMarks) {
         return std::nullopt;
+    }
+    if (!slideMoved && !cursorMoved) {
+        return std::vector<Box>{};
     }
     if (slideMoved) {
         const auto band = [&layout](std::int64_t top) {
@@ -152,8 +156,11 @@ std::optional<std::vector<Box>> ChangedArea(const PictureLayout& layout,
         };
         return std::vector<Box>{band(layout.UpperSlideTop()), band(layout.LowerSlidesTop())};
     }
-    return std::vector<Box>{layout.Cursor(before.cursorX).outer,
-                            layout.Cursor(after.cursorX).outer};
+    // One box over both places, so that the frame's fill never leaves the box it is drawn in.
+    const Box from = layout.Cursor(before.cursorX).outer;
+    const Box to = layout.Cursor(after.cursorX).outer;
+    return std::vector<Box>{{std::min(from.left, to.left), std::min(from.top, to.top),
+                             std::max(from.right, to.right), std::max(from.bottom, to.bottom)}};
 }
 
 void DrawPicture(Canvas& canvas, const PictureLayout& layout, const SlideRuleView& view) {

@@ -66,8 +66,9 @@ void DrawPicture(Canvas& canvas, const PictureLayout& layout, const SlideRuleVie
 
 // Where the picture of `after` can differ from the picture of `before` on the same layout: a move
 // of the slide alone changes only the rows of the slide strips, a move of the cursor alone only
-// the cursor's old and new places. Nothing is said (the whole picture may differ) for any other
-// change, and where the strips are too low to hold their marks within their rows.
+// the box around its old and new places, and no move nothing. Nothing is said (the whole picture
+// may differ) for any other change, and where the strips are too low to hold their marks within
+// their rows.
 std::optional<std::vector<Box>> ChangedArea(const PictureLayout& layout,
                                             const SlideRuleView& before,
                                             const SlideRuleView& after);

@@ -12,4 +12,6 @@ struct SlideRuleView {
     ScaleMode mode = ScaleMode::Logarithmic;
     std::int32_t slideX = 0;
     std::int32_t cursorX = 0;
+
+    bool operator==(const SlideRuleView&) const = default;
 };

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QtGlobal>
 #include <algorithm>
@@ -16,6 +19,9 @@
 #include "drawing/bitmap.h"
 #include "drawing/canvas.h"
 #include "drawing/color.h"
+#include "drawing/text_shapes.h"
+#include "geometry/box.h"
+#include "readouts/windows1252.h"
 #include "tests/count_pixels.h"
 
 namespace {
@@ -135,6 +141,40 @@ TEST(CanvasText, PointsScaleWithTheResolution) {
 // as wide as an "a".
 TEST(CanvasText, ReadsWindows1252) {
     EXPECT_EQ(CellOf("\xE4").Width(), CellOf("a").Width());
+}
+
+// Texts are laid out once and kept; a kept layout, used again, writes exactly what Qt writes for
+// the text laid out anew.
+TEST(CanvasText, KeptLayoutsWriteWhatQtWritesForTheText) {
+    const char* const texts[] = {kLabel, "1,43", "10", "\xE4", "2 \xB7 3 = 6", "-0,5", "Skale D"};
+    TextShapes shapes;
+    const QFont font = shapes.FaceOf("Verdana", 12).font;  // 9 points at 96 dots per inch
+    for (const char* text : texts) {
+        QImage laidOutAnew(kTextImageWidth, kTextImageHeight, QImage::Format_RGB32);
+        laidOutAnew.fill(Qt::white);
+        QPainter painter(&laidOutAnew);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(kTextX, kTextY + QFontMetrics(font).ascent()),
+                         QString::fromUtf8(Windows1252ToUtf8(text)));
+        painter.end();
+        for (int use = 1; use <= 2; ++use) {
+            Bitmap image(kTextImageWidth, kTextImageHeight);
+            {
+                Canvas canvas(image.View(), shapes, Box{0, 0, kTextImageWidth, kTextImageHeight});
+                canvas.SetFont("Verdana", 9);
+                canvas.SetFillStyle(FillStyle::Clear);
+                canvas.TextOut(kTextX, kTextY, text);
+            }
+            int differing = 0;
+            for (int y = 0; y < kTextImageHeight; ++y) {
+                for (int x = 0; x < kTextImageWidth; ++x) {
+                    differing += image.Pixel(x, y) != laidOutAnew.pixel(x, y) ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(differing, 0) << text << ", use " << use;
+        }
+    }
 }
 
 TEST(CanvasText, CutAtTheImageEdges) {

@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <cstdint>
+#include <utility>
 
 #include "app/paint_box.h"
 #include "app/radio_group.h"
@@ -184,25 +186,46 @@ TEST(Form1FirstShow, WithoutHeightTheReadingsFollowTheStartSetting) {
     EXPECT_EQ(small.SG1->CellText(1, 3), "2,54");
 }
 
-// The window composes its picture in place, in its own backing store; the screen then shows
-// exactly the picture that tessalin-snapshot writes, text included.
-TEST_F(Form1Test, ScreenShowsThePictureComposedForTheSetting) {
-    form.SlideX = 301;
-    form.CursorX = 758;
-    form.PB1Paint();
+// How many pixels of the drawing area on the screen differ from the picture of the setting.
+int ScreenMismatches(TForm1& form, const SlideRuleView& view) {
     const QImage screen =
         form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
     ReadoutTable table;
-    const Bitmap picture =
-        ComposePicture(1164, 539, {ScaleMode::Logarithmic, 301, 758}, table).image;
-    ASSERT_GE(screen.height(), 539);
+    const Bitmap picture = ComposePicture(1164, 539, view, table).image;
+    if (screen.width() < 1164 || screen.height() < 539) {
+        return -1;
+    }
     int mismatches = 0;
     for (int y = 0; y < 539; ++y) {
         for (int x = 0; x < 1164; ++x) {
             mismatches += screen.pixel(x, y) != picture.Pixel(x, y) ? 1 : 0;
         }
     }
-    EXPECT_EQ(mismatches, 0);
+    return mismatches;
+}
+
+// The window composes its picture in place, in its own backing store; the screen then shows
+// exactly the picture that tessalin-snapshot writes, text included.
+TEST_F(Form1Test, ScreenShowsThePictureComposedForTheSetting) {
+    form.SlideX = 301;
+    form.CursorX = 758;
+    form.PB1Paint();
+    EXPECT_EQ(ScreenMismatches(form, {ScaleMode::Logarithmic, 301, 758}), 0);
+}
+
+// A move of the slide or the cursor alone is composed and shown only where the picture changes;
+// after each the screen shows the whole picture of the new setting.
+TEST_F(Form1Test, ScreenFollowsMovesComposedWhereThePictureChanges) {
+    const std::pair<std::int32_t, std::int32_t> settings[] = {
+        {1, 150}, {1, 151}, {-400, 151}, {-400, 151}, {1626, 151}, {1626, 900}, {1626, 40},
+    };
+    for (const auto& [slideX, cursorX] : settings) {
+        form.SlideX = slideX;
+        form.CursorX = cursorX;
+        form.PB1Paint();
+        EXPECT_EQ(ScreenMismatches(form, {ScaleMode::Logarithmic, slideX, cursorX}), 0)
+            << "slide " << slideX << ", cursor " << cursorX;
+    }
 }
 
 TEST_F(Form1Test, FirstPaintWritesTheTaskLine) {

@@ -168,29 +168,60 @@ Bitmap DrawnOnWhite(int width, int height, const SlideRuleView& view) {
     return image;
 }
 
-// The window composes into its backing store, which holds the last frame, and the composer
-// paints a row white only when it first draws there: every pixel still comes out as on a white
-// image, whatever it held before. Low areas put labels and ticks beyond the strips' rows.
+constexpr Color kMagenta = Rgb(255, 0, 255);
+
+Bitmap MagentaBitmap(int width, int height) {
+    Bitmap image(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.SetPixel(x, y, kMagenta);
+        }
+    }
+    return image;
+}
+
+// How many pixels of the target differ from the expected picture.
+int Differing(const Pixels& target, const Bitmap& expected) {
+    int differing = 0;
+    for (int y = 0; y < target.Height(); ++y) {
+        for (int x = 0; x < target.Width(); ++x) {
+            differing += target.Pixel(x, y) != expected.Pixel(x, y) ? 1 : 0;
+        }
+    }
+    return differing;
+}
+
+// The window composes into its backing store, which holds the last frame, with the drawing area
+// somewhere inside a wider image, and the composer paints a row white only when it first draws
+// there: every pixel still comes out as on a white image, whatever it held before, and nothing
+// beyond the target changes. Low areas put labels and ticks beyond the strips' rows.
 TEST(Compose, PaintsEveryPixelOverWhateverWasThere) {
     const SlideRuleView views[] = {{ScaleMode::Logarithmic, 0, 150},
                                    {ScaleMode::Linear, 1626, -20},
                                    {ScaleMode::Logarithmic, -400, 1064}};
     const std::pair<int, int> sizes[] = {{1164, 539}, {400, 60}, {400, 80}, {200, 33}, {120, 900}};
+    constexpr int kLeft = 5;
+    constexpr int kTop = 3;
+    constexpr int kMargin = 11;
     PictureComposer composer;
     for (const auto& [width, height] : sizes) {
         for (const SlideRuleView& view : views) {
             const Bitmap fresh = DrawnOnWhite(width, height, view);
+            Bitmap store = MagentaBitmap(width + kMargin, height + kMargin);
+            const Pixels target = store.View().Part(kLeft, kTop, kLeft + width, kTop + height);
             ReadoutTable table;
-            Bitmap used(width, height);
-            used.View().Fill(Rgb(255, 0, 255));
-            composer.Compose(used.View(), view, table);
-            int differing = 0;
-            for (int y = 0; y < height; ++y) {
-                for (int x = 0; x < width; ++x) {
-                    differing += used.Pixel(x, y) != fresh.Pixel(x, y) ? 1 : 0;
+            composer.Compose(target, view, table);
+            EXPECT_EQ(Differing(target, fresh), 0)
+                << width << "x" << height << ", slide " << view.slideX;
+            int marginChanged = 0;
+            for (int y = 0; y < store.Height(); ++y) {
+                for (int x = 0; x < store.Width(); ++x) {
+                    const bool inTarget =
+                        x >= kLeft && x < kLeft + width && y >= kTop && y < kTop + height;
+                    marginChanged += !inTarget && store.Pixel(x, y) != kMagenta ? 1 : 0;
                 }
             }
-            EXPECT_EQ(differing, 0) << width << "x" << height << ", slide " << view.slideX;
+            EXPECT_EQ(marginChanged, 0) << width << "x" << height;
         }
     }
 }
@@ -216,7 +247,7 @@ TEST(ChangedArea, HoldsEveryPixelAMoveChanges) {
         {{ScaleMode::Linear, 301, -20}, {ScaleMode::Linear, 301, 200}},
         {{ScaleMode::Logarithmic, -50, 500}, {ScaleMode::Logarithmic, -50, 180}},
     };
-    const std::pair<int, int> sizes[] = {{1164, 539}, {600, 300}, {300, 300}, {1000, 900}};
+    const std::pair<int, int> sizes[] = {{1164, 539}, {600, 380}, {300, 380}, {1000, 900}};
     int changedInAll = 0;
     for (const auto& [width, height] : sizes) {
         const PictureLayout layout = PictureLayout::ForArea(width, height);
@@ -236,6 +267,12 @@ TEST(ChangedArea, HoldsEveryPixelAMoveChanges) {
                 }
             }
             changedInAll += changed;
+            // Composed within the area over the picture before, the picture after comes out.
+            Bitmap updated = before;
+            ReadoutTable table;
+            PictureComposer().ComposeWithin(updated.View(), *area, move.after, table);
+            EXPECT_EQ(Differing(updated.View(), after), 0)
+                << width << "x" << height << ": composed within the changed area";
             EXPECT_EQ(outside, 0) << width << "x" << height << ": slide " << move.before.slideX
                                   << " to " << move.after.slideX << ", cursor "
                                   << move.before.cursorX << " to " << move.after.cursorX;
@@ -244,14 +281,16 @@ TEST(ChangedArea, HoldsEveryPixelAMoveChanges) {
     EXPECT_GT(changedInAll, 0);
 }
 
-TEST(ChangedArea, SaysNothingOfOtherChangesOrOfLowStrips) {
+TEST(ChangedArea, SaysNothingOfOtherChangesOrOfLowStripsAndNoneForNoMove) {
     const PictureLayout layout = PictureLayout::ForArea(1164, 539);
     const SlideRuleView start{ScaleMode::Logarithmic, 0, 150};
     EXPECT_FALSE(ChangedArea(layout, start, {ScaleMode::Linear, 0, 150}));
     EXPECT_FALSE(ChangedArea(layout, start, {ScaleMode::Logarithmic, 5, 155}));
-    EXPECT_FALSE(ChangedArea(layout, start, start));
     EXPECT_FALSE(
-        ChangedArea(PictureLayout::ForArea(1164, 299), start, {ScaleMode::Logarithmic, 5, 150}));
+        ChangedArea(PictureLayout::ForArea(1164, 379), start, {ScaleMode::Logarithmic, 5, 150}));
+    const auto unchanged = ChangedArea(layout, start, start);
+    ASSERT_TRUE(unchanged);
+    EXPECT_TRUE(unchanged->empty());
 }
 
 // Sizes and positions far from the window's own: every render stays sound (the sanitizers watch
